@@ -1,0 +1,38 @@
+#pragma once
+
+#include "channels/channel_file_writer.h"
+#include "channels/channel_table.h"
+
+#include <filesystem>
+#include <string>
+
+namespace kanalo {
+
+enum class LoadStatus { Ok, CannotOpen, ReadError };
+enum class SaveStatus { Ok, WriteError };
+
+// The user-facing text of each failure; the editor shows these in its message boxes.
+const char* statusMessage(LoadStatus status); // "Cannot open file." / "Read error."
+const char* statusMessage(SaveStatus status); // "File write error."
+
+// Reads a whole file into memory. On failure the output is left untouched.
+LoadStatus readWholeFile(const std::filesystem::path& path, std::string& bytes);
+
+// Reads a channel list file into the table. On failure the table is left untouched.
+LoadStatus loadChannelFile(const std::filesystem::path& path, ChannelTable& table);
+
+// The backup name of a list file: the name cut at its last "." (when it has one) plus ".bak".
+std::filesystem::path backupPathFor(const std::filesystem::path& path);
+
+// Saves the table with the backup rule: an existing file is kept as "<name>.bak" unless a
+// backup exists already (an existing backup is never replaced). The new content is written to
+// a temporary file beside the target and renamed over it only once it is complete, so a failed
+// save leaves the old file and any backup exactly as they were.
+SaveStatus saveChannelFile(const std::filesystem::path& path, const ChannelTable& table,
+                           FileForm form);
+
+// Creates or truncates the file and writes the table, without backup. For transfer files.
+SaveStatus writeChannelFile(const std::filesystem::path& path, const ChannelTable& table,
+                            FileForm form);
+
+} // namespace kanalo

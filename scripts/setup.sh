@@ -1,0 +1,38 @@
+# Shared set-up for run.sh and test.sh: install missing Debian packages, configure and build.
+# shellcheck shell=bash
+
+KANALO_PACKAGES=(
+    build-essential cmake ninja-build pkg-config git
+    libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+    xvfb xauth poppler-utils
+)
+
+kanalo_install_packages() {
+    local missing=()
+    local pkg
+    for pkg in "${KANALO_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$pkg")
+    done
+    [ "${#missing[@]}" -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+kanalo_configure_and_build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S . -B "$dir" -G Ninja "$@"
+    fi
+    cmake --build "$dir" -j "$(nproc)"
+}
+
+kanalo_test_jobs() {
+    # Serial-tool tests mostly wait on time limits, so run more of them than there are cores.
+    echo $(($(nproc) * 2))
+}
