@@ -1016,5 +1016,71 @@ Wenn Sie NEIN wählen, werden die Sender jetzt neu nach ihren Nummern sortiert.<
         <extracomment>status bar idle text</extracomment>
         <translation>Bereit</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>duplicates</comment>
+        <extracomment>Duplicates list and transponder list button</extracomment>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Channel dialog</extracomment>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Symbolrate:</source>
+        <extracomment>Channel dialog</extracomment>
+        <translation>Symbolrate:</translation>
+    </message>
+    <message>
+        <source>FEC:</source>
+        <extracomment>Channel dialog</extracomment>
+        <translation>FEC:</translation>
+    </message>
+    <message>
+        <source>PCR PID:</source>
+        <extracomment>Channel dialog</extracomment>
+        <translation>PCR PID:</translation>
+    </message>
+    <message>
+        <source>Video PID:</source>
+        <extracomment>Channel dialog</extracomment>
+        <translation>Video PID:</translation>
+    </message>
+    <message>
+        <source>Audio PID:</source>
+        <extracomment>Channel dialog</extracomment>
+        <translation>Audio PID:</translation>
+    </message>
+    <message>
+        <source>Service ID:</source>
+        <extracomment>Channel dialog</extracomment>
+        <translation>Service ID:</translation>
+    </message>
+    <message>
+        <source>EPG:</source>
+        <extracomment>Channel dialog</extracomment>
+        <translation>EPG:</translation>
+    </message>
+    <message>
+        <source>Bouquet:</source>
+        <extracomment>Channel dialog</extracomment>
+        <translation>Bouquet:</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <extracomment>Transponder list title</extracomment>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>horizontal</source>
+        <extracomment>polarisation value</extracomment>
+        <translation>horizontal</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <extracomment>polarisation value</extracomment>
+        <translation>vertikal</translation>
+    </message>
 </context>
 </TS>
