@@ -1,0 +1,67 @@
+#include "shell/prompter.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace kanalo {
+
+namespace {
+
+Prompter* installedPrompter = nullptr;
+
+// Every box of the editor carries the program's name as its title.
+QString boxTitle() {
+    return QStringLiteral("Kanalo");
+}
+
+} // namespace
+
+void Prompter::error(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, boxTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void Prompter::information(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Information, boxTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+Prompter::Answer Prompter::question(QWidget* parent, const QString& text, bool offerCancel) {
+    QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+    if (offerCancel) {
+        buttons |= QMessageBox::Cancel;
+    }
+    QMessageBox box(QMessageBox::Question, boxTitle(), text, buttons, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    // Escape or the close button must never count as Yes.
+    box.setEscapeButton(offerCancel ? QMessageBox::Cancel : QMessageBox::No);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return Answer::No;
+    }
+}
+
+QString Prompter::openFileName(QWidget* parent, const QString& title, const QString& folder,
+                               const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
+QString Prompter::saveFileName(QWidget* parent, const QString& title, const QString& path,
+                               const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, title, path, filter);
+}
+
+Prompter& prompter() {
+    static Prompter realDialogs;
+    return installedPrompter != nullptr ? *installedPrompter : realDialogs;
+}
+
+void setPrompter(Prompter* replacement) {
+    installedPrompter = replacement;
+}
+
+} // namespace kanalo
