@@ -40,6 +40,8 @@ CListViewEx::CListViewEx(QWidget* parent) : QTreeView(parent), model_(new RowTab
     head->setSectionsClickable(true);
     head->setSortIndicatorShown(false);
     head->setHighlightSections(false);
+    // The owner's widths are exact; the header's font-based minimum would widen narrow columns.
+    head->setMinimumSectionSize(0);
     connect(head, &QHeaderView::sectionClicked, this,
             [this](int logical) { Q_EMIT headerClicked(header()->visualIndex(logical)); });
     connect(model_, &QAbstractItemModel::columnsInserted, this,
