@@ -1,0 +1,51 @@
+// Kanalo: the channel list editor.
+#include "shell/editor_settings.h"
+#include "shell/main_frame.h"
+#include "shell/prompter.h"
+#include "shell/start_up.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QSettings>
+
+int main(int argc, char** argv) {
+    using namespace kanalo;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kanalo"));
+    QApplication::setOrganizationName(QStringLiteral("Kanalo"));
+    QApplication::setApplicationVersion(QStringLiteral("0.5"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Channel list editor"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("Channel list file to open"),
+                                 QStringLiteral("[file]"));
+    parser.process(app);
+    if (parser.positionalArguments().size() > 1) {
+        fputs(qPrintable(parser.helpText()), stderr);
+        return 2;
+    }
+
+    std::unique_ptr<QSettings> store = openSettingsStore();
+    EditorSettings settings = EditorSettings::read(*store);
+
+    // The first-start questions come in the system's language; the setting applies after.
+    installLanguage(chooseLanguage(QString(), QLocale::system()));
+    const std::optional<ReceiverChoice> receiver =
+        settleReceiver(settings.boxType, settings.firmware, prompter());
+    if (!receiver)
+        return 0;
+    const Language language = chooseLanguage(settings.language, QLocale::system());
+    installLanguage(language);
+
+    EditorState state;
+    state.settings = std::move(settings);
+    state.receiver = *receiver;
+    state.german = language == Language::German;
+    const QString file = parser.positionalArguments().value(0);
+    CMainFrame frame(std::move(state), *store, file);
+    frame.show();
+    return QApplication::exec();
+}
