@@ -21,7 +21,7 @@ enum class BoxType { NotChosen = 0, Pella1Rondel = 1, Lundra = 2, Pella1Plus = 3
 struct WindowPlacement {
     static constexpr int kShowMaximized = 3;
     int showState = 0;
-    QRect normalRect;   // valid only when all five numbers were read
+    QRect normalRect; // valid only when all five numbers were read
     bool hasRect = false;
 
     static WindowPlacement parse(const QString& text);
@@ -33,10 +33,10 @@ struct WindowPlacement {
 // numbers, or out of their range, fall back to their defaults.
 struct EditorSettings {
     // "Settings"
-    int boxType = 0;       // raw value; 0 = ask at start-up
-    int firmware = 0;      // raw value; 0 = ask at start-up
-    QString language;      // "Language1": "English", "German" or anything (system choice)
-    int comPort = 1;       // 1..4; anything else reads as 1
+    int boxType = 0;  // raw value; 0 = ask at start-up
+    int firmware = 0; // raw value; 0 = ask at start-up
+    QString language; // "Language1": "English", "German" or anything (system choice)
+    int comPort = 1;  // 1..4; anything else reads as 1
     bool ignoreNames = false;
     bool sortMainList = false;
     bool sortNumbers = false;
@@ -46,7 +46,7 @@ struct EditorSettings {
     FrequencyBands bands;                  // read only, never written
     int listView = 0;                      // column masks, written by the column dialog
     int listPrint = 0;
-    QString window;                        // raw "Window" text
+    QString window; // raw "Window" text
 
     // "Directories", each at most 255 characters
     QString vbsFolder;
