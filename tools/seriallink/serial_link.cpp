@@ -1,0 +1,216 @@
+#include "seriallink/serial_link.h"
+
+#include "seriallink/deadline.h"
+#include "seriallink/protocol_words.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <poll.h>
+#include <unistd.h>
+#include <utility>
+
+namespace kanalo::serial {
+
+namespace {
+
+constexpr unsigned openPauseMs = 500;
+
+// Result of trying to put one byte on the wire.
+enum class ByteOutcome { Sent, TimedOut, Failed };
+
+ByteOutcome putByte(int fd, char byte, const Deadline& deadline) {
+    for (;;) {
+        ssize_t written = ::write(fd, &byte, 1);
+        if (written == 1)
+            return ByteOutcome::Sent;
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
+            return ByteOutcome::Failed;
+        int events = waitForDescriptor(fd, POLLOUT, deadline);
+        if (events < 0)
+            return ByteOutcome::Failed;
+        if (events == 0)
+            return ByteOutcome::TimedOut;
+        if (events & POLLNVAL) {
+            errno = EBADF;
+            return ByteOutcome::Failed;
+        }
+        // Writable, or an error/hang-up that the next write() reports.
+    }
+}
+
+} // namespace
+
+SerialLink::SerialLink(unsigned portNumber, unsigned chosenBaud, LinkTimings timings)
+    : portNumber_(portNumber), chosenBaud_(chosenBaud), timings_(timings) {}
+
+bool SerialLink::openComPort(unsigned baud) {
+    device_.purgeAndClose();
+    discardInput();
+    pauseMs(openPauseMs);
+    return device_.open(portDevicePath(portNumber_), baud);
+}
+
+void SerialLink::close() {
+    device_.close();
+    discardInput();
+}
+
+bool SerialLink::setPortBaud(unsigned baud) {
+    return device_.setBaud(baud);
+}
+
+BaudSwitch SerialLink::setReceiverBaud() {
+    if (!device_.readSettings())
+        return BaudSwitch::Failed;
+    char command[64];
+    std::snprintf(command, sizeof command, baudCommandFormat, chosenBaud_);
+    if (!writeTimed(command, timings_.writeTimeoutMs))
+        return BaudSwitch::Failed;
+    if (!setPortBaud(chosenBaud_))
+        return BaudSwitch::Failed;
+    std::string reply;
+    if (!readReplyLine(reply, replyLineCapacity, timings_.baudAckReadMs))
+        return BaudSwitch::NotAcknowledged;
+    return reply.starts_with(baudAcknowledgement) ? BaudSwitch::Acknowledged
+                                                  : BaudSwitch::NotAcknowledged;
+}
+
+bool SerialLink::writeTimed(std::string_view bytes, unsigned long timeoutMs) {
+    unsigned stallsInRow = 0;
+    std::size_t next = 0;
+    while (next < bytes.size()) {
+        if (!device_.isOpen()) {
+            errno = EBADF;
+            return false;
+        }
+        ByteOutcome outcome =
+            putByte(device_.descriptor(), bytes[next], Deadline::afterMs(timeoutMs));
+        if (outcome == ByteOutcome::Failed) {
+            int error = errno;
+            device_.purgeOutput();
+            errno = error;
+            return false;
+        }
+        // After the last tolerated reopen one more attempt is made; whatever it gives, a line
+        // this unwilling is given up.
+        if (stallsInRow >= timings_.reopenLimit) {
+            device_.purgeOutput();
+            errno = ETIMEDOUT;
+            return false;
+        }
+        if (outcome == ByteOutcome::TimedOut) {
+            ++stallsInRow;
+            if (!reopenAfterStall())
+                return false;
+            continue;
+        }
+        stallsInRow = 0;
+        ++next;
+    }
+    return true;
+}
+
+bool SerialLink::writeWithin(std::string_view bytes, unsigned long totalMs) {
+    Deadline deadline = Deadline::afterMs(totalMs);
+    for (char byte : bytes) {
+        if (!device_.isOpen()) {
+            errno = EBADF;
+            return false;
+        }
+        ByteOutcome outcome = putByte(device_.descriptor(), byte, deadline);
+        if (outcome != ByteOutcome::Sent) {
+            if (outcome == ByteOutcome::TimedOut)
+                errno = ETIMEDOUT;
+            int error = errno;
+            device_.purgeOutput();
+            errno = error;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SerialLink::reopenAfterStall() {
+    if (beforeReopen_)
+        beforeReopen_();
+    if (!openComPort(chosenBaud_))
+        return false;
+    if (afterReopen_ && !afterReopen_())
+        return false;
+    return true;
+}
+
+void SerialLink::setReopenHooks(std::function<void()> before, std::function<bool()> after) {
+    beforeReopen_ = std::move(before);
+    afterReopen_ = std::move(after);
+}
+
+void SerialLink::discardInput() {
+    readStart_ = readEnd_ = 0;
+}
+
+bool SerialLink::nextByte(char& byte, unsigned long timeoutMs, int stopFd) {
+    if (readStart_ < readEnd_) {
+        byte = readBuffer_[readStart_++];
+        return true;
+    }
+    Deadline deadline = Deadline::afterMs(timeoutMs);
+    for (;;) {
+        if (!device_.isOpen()) {
+            errno = EBADF;
+            return false;
+        }
+        ssize_t got = ::read(device_.descriptor(), readBuffer_, sizeof readBuffer_);
+        if (got > 0) {
+            readStart_ = 1;
+            readEnd_ = static_cast<std::size_t>(got);
+            byte = readBuffer_[0];
+            return true;
+        }
+        if (got == 0) {
+            // End of file on a terminal: the other end hung up.
+            errno = EIO;
+            return false;
+        }
+        if (errno == EINTR)
+            continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK)
+            return false;
+        int events = waitForDescriptorOrStop(device_.descriptor(), POLLIN, deadline, stopFd);
+        if (events < 0)
+            return false;
+        if (events == 0) {
+            errno = ETIMEDOUT;
+            return false;
+        }
+        if (events & POLLNVAL) {
+            errno = EBADF;
+            return false;
+        }
+    }
+}
+
+bool SerialLink::readReplyLine(std::string& line, std::size_t capacity, unsigned long timeoutMs,
+                               int stopFd) {
+    line.clear();
+    while (line.size() + 1 < capacity) {
+        char byte = 0;
+        if (!nextByte(byte, timeoutMs, stopFd)) {
+            int error = errno;
+            discardInput();
+            device_.purgeInput();
+            errno = error;
+            return false;
+        }
+        if (byte == '\r' || (byte == '\t' && timings_.dropTabs))
+            continue;
+        if (byte == '\n')
+            return true;
+        line.push_back(byte);
+    }
+    return true;
+}
+
+} // namespace kanalo::serial
