@@ -13,11 +13,11 @@ void RowTableModel::setRowCount(int rows) {
     endResetModel();
 }
 
-void RowTableModel::insertColumnAt(int position, const ColumnSpec& spec) {
+void RowTableModel::insertColumnAt(int position, const ColumnSpec& info) {
     if (position < 0 || position > columnCount())
         return;
     beginInsertColumns({}, position, position);
-    columns_.insert(columns_.begin() + position, spec);
+    columns_.insert(columns_.begin() + position, info);
     endInsertColumns();
 }
 

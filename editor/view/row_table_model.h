@@ -28,7 +28,7 @@ public:
     const RowData& rowData(int row) const { return rows_[std::size_t(row)]; }
 
     // Positions outside the current columns are ignored (insert accepts the end).
-    void insertColumnAt(int position, const ColumnSpec& spec);
+    void insertColumnAt(int position, const ColumnSpec& info);
     void removeColumnAt(int position);
     const ColumnSpec& column(int position) const { return columns_[std::size_t(position)]; }
 

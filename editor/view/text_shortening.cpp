@@ -11,11 +11,8 @@ QString shortenText(const QFontMetrics& metrics, const QString& text, int width,
     // Never split a surrogate pair: half of one draws as a broken glyph before the dots.
     const qsizetype minimum = text.size() > 1 && text.at(0).isHighSurrogate() ? 2 : 1;
     qsizetype kept = text.size();
-    while (kept > minimum && metrics.horizontalAdvance(text, int(kept)) > room) {
-        --kept;
-        if (kept > minimum && text.at(kept - 1).isHighSurrogate())
-            --kept;
-    }
+    while (kept > minimum && metrics.horizontalAdvance(text, int(kept)) > room)
+        --kept; // a split pair measures as the whole pair, so the loop never stops inside one
     return text.left(kept) + dots;
 }
 
