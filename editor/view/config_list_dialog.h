@@ -30,10 +30,9 @@ public:
     // For tests: the check box of a column kind 1..11, and the "&Default" button's effect.
     QCheckBox* checkBox(ColumnKind kind) const;
     void setDefaults();
-
-private:
     void accept() override;
 
+private:
     ColumnSets& sets_;
     EditedSet edited_ = EditedSet::Screen;
     std::array<QCheckBox*, kColumnCount> boxes_{};
