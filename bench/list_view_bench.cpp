@@ -1,0 +1,101 @@
+// The channel list view on a full list, offscreen: ShowList with renumbering, and start-up to
+// the first painted window with a full list loaded at start.
+#include "channels/channel_file.h"
+#include "shell/main_frame.h"
+#include "view/row_list_view.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace {
+
+using namespace kanalo;
+
+std::unique_ptr<ChannelTable> fullTable() {
+    auto table = std::make_unique<ChannelTable>();
+    unsigned i = 0;
+    for (auto& r : table->slots()) {
+        const bool radio = i >= kListCapacity;
+        r.setFree(false);
+        r.setVideoPid(radio ? 0 : 160 + i % 7000);
+        r.setAudioPid(80 + i % 8000);
+        r.setPcrPid(160 + i % 7000);
+        r.setServiceId(28000 + i);
+        r.setFrequency(10700 + i % 2050);
+        r.setPolarisation(i % 2);
+        r.setSymbolRate(27500);
+        r.setFecCode(i % 6);
+        r.setSatelliteIndex(i % 32);
+        r.setInUserList(i % 3 == 0);
+        r.setEpg(i % 3 == 0);
+        char name[40];
+        std::snprintf(name, sizeof name, "Channel %04u with a long name..", i);
+        r.setName(name);
+        ++i;
+    }
+    return table;
+}
+
+void BM_ShowListRenumberFullList(benchmark::State& state) {
+    EditorState editor;
+    editor.mainTable = fullTable();
+    editor.columnSets = ColumnSets::fromSettings(0, 0);
+    CRowListView view(editor);
+    view.resize(1000, 700);
+    view.InsertColumns(true);
+    view.show();
+    view.ShowList(ListKind::Tv, true);
+    for (auto _ : state) {
+        view.ShowList(ListKind::Tv, true);
+        QApplication::processEvents(); // includes the repaint of the visible rows
+    }
+}
+BENCHMARK(BM_ShowListRenumberFullList)->Unit(benchmark::kMillisecond);
+
+// Signals the first paint of a widget's viewport.
+class FirstPaint : public QObject {
+public:
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+        painted |= event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+void BM_StartUpToFirstPaintWithFullList(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString list = dir.filePath(QStringLiteral("full.dat"));
+    writeChannelFile(list.toStdString(), *fullTable(), FileForm::Long);
+    QSettings store(dir.filePath(QStringLiteral("Kanalo.ini")), QSettings::IniFormat);
+    store.setValue(QStringLiteral("Directories/AutoLoad"), list);
+    for (auto _ : state) {
+        EditorState editor;
+        editor.settings = EditorSettings::read(store);
+        editor.receiver = {BoxType::Pella1Plus, 2};
+        CMainFrame frame(std::move(editor), store);
+        FirstPaint paint;
+        frame.view()->viewport()->installEventFilter(&paint);
+        frame.show();
+        while (!paint.painted)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (!frame.state().listLoaded())
+            state.SkipWithError("the autoload list was not loaded");
+    }
+}
+BENCHMARK(BM_StartUpToFirstPaintWithFullList)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
