@@ -34,6 +34,8 @@ void installStopHandlers() {
 constexpr auto lingerAfterTransfer = 30s;
 // With no tool on the line the master reports a hang-up at once; look again this often.
 constexpr auto absentToolPoll = 10ms;
+// Time for the tool to read the last bytes before the line goes dead.
+constexpr auto hangUpGrace = 200ms;
 // The longest poll() sleep, so a stop request is noticed promptly.
 constexpr auto longestSleep = 1000ms;
 
@@ -128,6 +130,9 @@ bool BoxServer::advanceOutput(Clock::time_point now) {
             break;
         case BoxAction::Kind::HangUp:
             flushWrites();
+            // Closing the master drops what the tool has not read yet; a wire would have
+            // delivered it.
+            std::this_thread::sleep_for(hangUpGrace);
             terminal_.hangUp();
             return false;
         case BoxAction::Kind::DownloadDone:
