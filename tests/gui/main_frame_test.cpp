@@ -127,6 +127,8 @@ private Q_SLOTS:
         QVERIFY(f.frame->loadFile(kSample));
         CRowListView* view = f.frame->view();
         QCOMPARE(view->rows().rowCount(), 1999);
+        QCOMPARE(view->rows().column(4).alignment & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(view->rows().column(6).alignment & Qt::AlignHorizontal_Mask, Qt::AlignRight);
         QCOMPARE(f.cell(0, 0), QStringLiteral("1"));
         QCOMPARE(f.cell(50, 1), QStringLiteral("[Gold] Kanal"));
         QCOMPARE(f.cell(1998, 0), QStringLiteral("1999"));
