@@ -1,0 +1,54 @@
+#include "cli_support.h"
+
+#include "channels/channel_file.h"
+
+#include <cstdio>
+
+namespace kanalo::cli {
+
+const char* const kUsage =
+    "Usage: kanalo-list convert IN OUT [--form short|long]\n"
+    "       kanalo-list dump IN\n"
+    "       kanalo-list print IN [--radio] [--columns MASK] [--hex] [--german]\n"
+    "       kanalo-list sort IN OUT --key name|sat|freq|pol [--radio]\n"
+    "       kanalo-list diff MAIN UPDATE [--radio] [--ignore-names]\n"
+    "\n"
+    "  convert  reads the channel list file IN and saves it as OUT (default form: long);\n"
+    "           an existing OUT is kept as its .bak backup unless one exists already\n"
+    "  dump     prints one JSON object per channel, TV list first\n"
+    "  print    prints the TV (or Radio) list as the printer does: a header, a rule and one\n"
+    "           line per channel; MASK selects the columns (bit k = column k, decimal or\n"
+    "           0x hexadecimal, 0 = all), --hex shows PIDs in hexadecimal, --german uses\n"
+    "           the German headings\n"
+    "  sort     sorts the TV (or Radio) list of IN as a click on the column header does and\n"
+    "           saves the result as OUT in the long form, with the backup rule of convert;\n"
+    "           the channels take the numbers of their new positions\n"
+    "  diff     compares the TV (or Radio) lists of two files: prints the numbers of the\n"
+    "           UPDATE channels that are in no slot of MAIN, a line \"--\", then the numbers\n"
+    "           of the MAIN channels missing from UPDATE; --ignore-names leaves the names\n"
+    "           out of the first comparison (the second always ignores them)\n";
+
+int usage() {
+    std::fputs(kUsage, stderr);
+    return kExitUsage;
+}
+
+int fail(const char* message) {
+    std::fprintf(stderr, "%s\n", message);
+    return kExitFailure;
+}
+
+int writeToStdout(const std::string& text) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+        return fail("File write error.");
+    return 0;
+}
+
+int loadTable(std::string_view path, ChannelTable& table) {
+    if (const LoadStatus status = loadChannelFile(std::string(path), table);
+        status != LoadStatus::Ok)
+        return fail(statusMessage(status));
+    return 0;
+}
+
+} // namespace kanalo::cli

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "channels/channel_table.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kanalo::cli {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+using Arguments = std::vector<std::string_view>;
+
+extern const char* const kUsage;
+
+// Prints the usage text on standard error; returns the exit code for a bad command line.
+int usage();
+// Prints the message on standard error; returns the exit code for a failure.
+int fail(const char* message);
+// Writes the text to standard output; a failed write is a failure.
+int writeToStdout(const std::string& text);
+// Loads a channel list file; 0 on success, else the exit code after reporting the failure.
+int loadTable(std::string_view path, ChannelTable& table);
+
+} // namespace kanalo::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "cli_support.h"
+
+namespace kanalo::cli {
+
+// Each takes the arguments after the sub-command's name and returns the exit code.
+int runConvert(const Arguments& args);
+int runDump(const Arguments& args);
+int runPrint(const Arguments& args);
+int runSort(const Arguments& args);
+int runDiff(const Arguments& args);
+
+} // namespace kanalo::cli

@@ -1,0 +1,180 @@
+// The sort and diff sub-commands, run as the real program.
+#include "test_files.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace kanalo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
+struct RunResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+RunResult runKanaloList(const TempDir& dir, std::vector<std::string> args) {
+    args.insert(args.begin(), KANALO_LIST_BINARY);
+    std::vector<char*> argv;
+    for (auto& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const fs::path outPath = dir / "stdout.txt";
+    const fs::path errPath = dir / "stderr.txt";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    pid_t pid = 0;
+    RunResult result;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    result.out = readFile(outPath);
+    result.err = readFile(errPath);
+    return result;
+}
+
+// One long-form line; video PID 0 puts it into the Radio list.
+std::string line(const char* name, int mhz, int videoPid, int audioPid, char pol = 'h',
+                 int serviceId = 100) {
+    return "ASTRA 8192 " + std::to_string(mhz) + "000 " + pol + " 27500 2 " +
+           std::to_string(serviceId) + " 300 " + std::to_string(audioPid) + " " +
+           std::to_string(videoPid) + " 1 0 \"" + name + "\" 0 \"\"\n";
+}
+
+const std::string kZdf = line("ZDF", 11953, 110, 120);
+const std::string kArte = line("arte", 10744, 401, 402);
+const std::string kErste = line("\x86"
+                                "Das Erste\x87",
+                                11836, 101, 102);
+const std::string kRadioB = line("Radio B", 12000, 0, 50);
+const std::string kRadioA = line("radio a", 12100, 0, 40);
+
+// What the program writes for these lines in this order, produced by convert.
+std::string saved(const TempDir& dir, const std::string& lines) {
+    writeFile(dir / "expected.dat", lines);
+    fs::remove(dir / "expected.out");
+    const RunResult run = runKanaloList(
+        dir, {"convert", (dir / "expected.dat").string(), (dir / "expected.out").string()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return readFile(dir / "expected.out");
+}
+
+TEST(KanaloListSort, SortsOneListAndKeepsTheOther) {
+    TempDir dir;
+    writeFile(dir / "in.dat", kZdf + kArte + kErste + kRadioB + kRadioA);
+    writeFile(dir / "out.dat", "previous");
+
+    RunResult run = runKanaloList(
+        dir, {"sort", (dir / "in.dat").string(), (dir / "out.dat").string(), "--key", "name"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(readFile(dir / "out.dat"), saved(dir, kArte + kErste + kZdf + kRadioB + kRadioA));
+    EXPECT_EQ(readFile(dir / "out.bak"), "previous");
+
+    run = runKanaloList(dir, {"sort", (dir / "in.dat").string(), (dir / "freq.dat").string(),
+                              "--radio", "--key", "freq"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(readFile(dir / "freq.dat"), saved(dir, kZdf + kArte + kErste + kRadioB + kRadioA));
+
+    run = runKanaloList(dir, {"sort", (dir / "in.dat").string(), (dir / "name.dat").string(),
+                              "--key", "name", "--radio"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(readFile(dir / "name.dat"), saved(dir, kZdf + kArte + kErste + kRadioA + kRadioB));
+}
+
+TEST(KanaloListSort, SatelliteAndPolarisationKeys) {
+    TempDir dir;
+    const std::string vertical = line("V", 10700, 50, 51, 'v');
+    const std::string user = "User-1 ffffffff 10600000 h 27500 2 1 2 3 4 0 0 \"U\" 0 \"\"\n";
+    writeFile(dir / "in.dat", vertical + user + kZdf + kArte);
+
+    RunResult run = runKanaloList(
+        dir, {"sort", (dir / "in.dat").string(), (dir / "sat.dat").string(), "--key", "sat"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(readFile(dir / "sat.dat"), saved(dir, vertical + kArte + kZdf + user));
+
+    run = runKanaloList(
+        dir, {"sort", (dir / "in.dat").string(), (dir / "pol.dat").string(), "--key", "pol"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(readFile(dir / "pol.dat"), saved(dir, kArte + kZdf + user + vertical));
+}
+
+TEST(KanaloListDiff, PrintsUpdateDifferencesThenMainChannelsMissingFromTheUpdate) {
+    TempDir dir;
+    const std::string zdfRenamed = line("zdf", 11954, 110, 120);
+    const std::string moved = line("ZDF", 11955, 110, 120);
+    const std::string newChannel = line("Neu", 12500, 700, 701);
+    writeFile(dir / "main.dat", kZdf + kArte + kErste + kRadioA);
+    writeFile(dir / "update.dat", newChannel + zdfRenamed + kErste + moved + kRadioB);
+
+    RunResult run =
+        runKanaloList(dir, {"diff", (dir / "main.dat").string(), (dir / "update.dat").string()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    // Update 1 is new, 2 differs in the name's case, 4 is 2 MHz away; main 2 (arte) is gone.
+    EXPECT_EQ(run.out, "1\n2\n4\n--\n2\n");
+
+    run = runKanaloList(dir, {"diff", (dir / "main.dat").string(), (dir / "update.dat").string(),
+                              "--ignore-names"});
+    EXPECT_EQ(run.out, "1\n4\n--\n2\n");
+
+    run = runKanaloList(
+        dir, {"diff", (dir / "main.dat").string(), (dir / "update.dat").string(), "--radio"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "1\n--\n1\n");
+}
+
+TEST(KanaloListOpsErrors, ReportFailuresAndUsage) {
+    TempDir dir;
+    writeFile(dir / "in.dat", kZdf);
+    RunResult run =
+        runKanaloList(dir, {"diff", (dir / "in.dat").string(), (dir / "missing.dat").string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Cannot open file.\n");
+    EXPECT_EQ(run.out, "");
+
+    run = runKanaloList(
+        dir, {"sort", (dir / "missing.dat").string(), (dir / "out.dat").string(), "--key", "name"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Cannot open file.\n");
+    EXPECT_FALSE(fs::exists(dir / "out.dat"));
+
+    run = runKanaloList(dir, {"sort", (dir / "in.dat").string(), "/dev/full", "--key", "freq"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "File write error.\n");
+
+    const std::string in = (dir / "in.dat").string();
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{"sort", in, "out"},
+                                               {"sort", in, "out", "--key"},
+                                               {"sort", in, "out", "--key", "sr"},
+                                               {"sort", in, "out", "--key", "name", "--tv"},
+                                               {"sort", in},
+                                               {"diff", in},
+                                               {"diff", in, in, "--names"}}) {
+        run = runKanaloList(dir, bad);
+        EXPECT_EQ(run.exitCode, 2) << bad.back();
+        EXPECT_NE(run.err.find("kanalo-list diff MAIN UPDATE"), std::string::npos);
+    }
+    EXPECT_FALSE(fs::exists(dir / "out"));
+}
+
+} // namespace
+} // namespace kanalo
