@@ -9,15 +9,10 @@ namespace kanalo::test {
 // An occupied record with the fields the order and the comparison look at.
 struct Channel {
     std::string_view name = "Channel";
-    unsigned sat = 0;
-    unsigned freq = 11954;
-    unsigned pol = 0;
-    unsigned videoPid = 255;
-    unsigned audioPid = 256;
-    unsigned pcrPid = 255;
-    unsigned serviceId = 28006;
-    unsigned symbolRate = 27500;
-    unsigned fec = 2;
+    unsigned sat = 0, freq = 11954, pol = 0;
+    unsigned videoPid = 255, audioPid = 256, pcrPid = 255;
+    unsigned serviceId = 28006, symbolRate = 27500, fec = 2;
+    bool free = false;
 
     ChannelRecord record() const {
         ChannelRecord r;
@@ -31,13 +26,9 @@ struct Channel {
         r.setServiceId(serviceId);
         r.setSymbolRate(symbolRate);
         r.setFecCode(fec);
+        r.setFree(free);
         return r;
     }
 };
-
-inline ChannelRecord freeSlot(ChannelRecord stale = Channel{}.record()) {
-    stale.setFree(true);
-    return stale;
-}
 
 } // namespace kanalo::test

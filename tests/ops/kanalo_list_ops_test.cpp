@@ -77,44 +77,28 @@ std::string saved(const TempDir& dir, const std::string& lines) {
     return readFile(dir / "expected.out");
 }
 
-TEST(KanaloListSort, SortsOneListAndKeepsTheOther) {
-    TempDir dir;
-    writeFile(dir / "in.dat", kZdf + kArte + kErste + kRadioB + kRadioA);
-    writeFile(dir / "out.dat", "previous");
-
-    RunResult run = runKanaloList(
-        dir, {"sort", (dir / "in.dat").string(), (dir / "out.dat").string(), "--key", "name"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(readFile(dir / "out.dat"), saved(dir, kArte + kErste + kZdf + kRadioB + kRadioA));
-    EXPECT_EQ(readFile(dir / "out.bak"), "previous");
-
-    run = runKanaloList(dir, {"sort", (dir / "in.dat").string(), (dir / "freq.dat").string(),
-                              "--radio", "--key", "freq"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(readFile(dir / "freq.dat"), saved(dir, kZdf + kArte + kErste + kRadioB + kRadioA));
-
-    run = runKanaloList(dir, {"sort", (dir / "in.dat").string(), (dir / "name.dat").string(),
-                              "--key", "name", "--radio"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(readFile(dir / "name.dat"), saved(dir, kZdf + kArte + kErste + kRadioA + kRadioB));
-}
-
-TEST(KanaloListSort, SatelliteAndPolarisationKeys) {
+TEST(KanaloListSort, SortsOneListByEachKeyAndKeepsTheOther) {
     TempDir dir;
     const std::string vertical = line("V", 10700, 50, 51, 'v');
     const std::string user = "User-1 ffffffff 10600000 h 27500 2 1 2 3 4 0 0 \"U\" 0 \"\"\n";
-    writeFile(dir / "in.dat", vertical + user + kZdf + kArte);
-
-    RunResult run = runKanaloList(
-        dir, {"sort", (dir / "in.dat").string(), (dir / "sat.dat").string(), "--key", "sat"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(readFile(dir / "sat.dat"), saved(dir, vertical + kArte + kZdf + user));
-
-    run = runKanaloList(
-        dir, {"sort", (dir / "in.dat").string(), (dir / "pol.dat").string(), "--key", "pol"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(readFile(dir / "pol.dat"), saved(dir, kArte + kZdf + user + vertical));
+    writeFile(dir / "in.dat", kZdf + kArte + kErste + vertical + user + kRadioB + kRadioA);
+    writeFile(dir / "out.dat", "previous");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--key", "name"}, kArte + kErste + user + vertical + kZdf + kRadioB + kRadioA},
+        {{"--key", "sat"}, vertical + kArte + kErste + kZdf + user + kRadioB + kRadioA},
+        {{"--key", "freq"}, user + vertical + kArte + kErste + kZdf + kRadioB + kRadioA},
+        {{"--key", "pol"}, kArte + kErste + kZdf + user + vertical + kRadioB + kRadioA},
+        {{"--radio", "--key", "name"}, kZdf + kArte + kErste + vertical + user + kRadioA + kRadioB},
+    };
+    for (const auto& [options, expected] : cases) {
+        std::vector<std::string> args = {"sort", (dir / "in.dat").string(),
+                                         (dir / "out.dat").string()};
+        args.insert(args.end(), options.begin(), options.end());
+        const RunResult run = runKanaloList(dir, args);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(readFile(dir / "out.dat"), saved(dir, expected)) << options.back();
+    }
+    EXPECT_EQ(readFile(dir / "out.bak"), "previous");
 }
 
 TEST(KanaloListDiff, PrintsUpdateDifferencesThenMainChannelsMissingFromTheUpdate) {
