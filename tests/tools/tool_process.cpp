@@ -9,6 +9,7 @@
 #include <poll.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -116,7 +117,9 @@ ProcessResult runProgram(const std::string& program, const std::vector<std::stri
         }
     }
     int status = 0;
-    ::waitpid(pid, &status, 0);
+    rusage usage{};
+    ::wait4(pid, &status, 0, &usage);
+    result.peakRssKb = usage.ru_maxrss;
     ::close(outFd);
     ::close(errFd);
     result.exitCode = exitCodeOf(status);

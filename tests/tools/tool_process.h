@@ -13,6 +13,7 @@ struct ProcessResult {
     std::string err;
     double seconds = 0;
     bool timedOut = false;
+    long peakRssKb = 0; // the program's peak resident memory
 };
 
 // Runs a program to its end (killing it after `limitSeconds`), with extra environment
