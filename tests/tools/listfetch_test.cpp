@@ -254,7 +254,8 @@ TEST(ListfetchSilence, SilentReceiverWithIgnoreGoesOnThenTimesOut) {
     EXPECT_NE(run.result.out.find("receiver connected, baudrate: 38400, ignore response\n"),
               std::string::npos);
     EXPECT_EQ(run.result.err, "timeout or read error: 0x6e\n");
-    EXPECT_NEAR(run.result.seconds, 0.5 + 3 + 3, 0.8);
+    EXPECT_GE(run.result.seconds, 0.5 + 3 + 3 - 0.1);
+    EXPECT_LT(run.result.seconds, 0.5 + 3 + 3 + 2);
 }
 
 TEST(ListfetchSilence, SilentReceiverWithRateSwitchGivesUpAfterBothTries) {
@@ -262,7 +263,8 @@ TEST(ListfetchSilence, SilentReceiverWithRateSwitchGivesUpAfterBothTries) {
     EXPECT_EQ(run.result.exitCode, 1);
     EXPECT_EQ(run.result.err, "\rCan't connect to receiver (invalid response or timeout).\n");
     // Acknowledgement, answer at the new rate, answer at the old rate: three 3 s waits.
-    EXPECT_NEAR(run.result.seconds, 0.5 + 9, 0.8);
+    EXPECT_GE(run.result.seconds, 0.5 + 9 - 0.1);
+    EXPECT_LT(run.result.seconds, 0.5 + 9 + 2);
 }
 
 TEST(ListfetchSilence, SilenceInMidListKeepsWhatCame) {
@@ -270,7 +272,8 @@ TEST(ListfetchSilence, SilenceInMidListKeepsWhatCame) {
     EXPECT_EQ(run.result.exitCode, 1);
     EXPECT_EQ(run.result.err, "timeout or read error: 0x6e\n");
     EXPECT_EQ(run.stored(), "a\nb\nc\n");
-    EXPECT_NEAR(run.result.seconds, 0.5 + 3, 0.8);
+    EXPECT_GE(run.result.seconds, 0.5 + 3 - 0.1);
+    EXPECT_LT(run.result.seconds, 0.5 + 3 + 2);
 }
 
 TEST(ListfetchFaults, HangUpInMidListEndsWithErrorAndKeepsLines) {

@@ -107,7 +107,8 @@ TEST(SerialLinkRead, LongLinesArriveInPiecesAndSilenceTimesOut) {
     auto start = Clock::now();
     EXPECT_FALSE(link.readReplyLine(text, replyLineCapacity, 300));
     EXPECT_EQ(errno, ETIMEDOUT);
-    EXPECT_NEAR(secondsSince(start), 0.3, 0.1);
+    EXPECT_GE(secondsSince(start), 0.29);
+    EXPECT_LT(secondsSince(start), 1.0);
 }
 
 TEST(SerialLinkRead, HangUpFailsAtOnce) {
@@ -182,7 +183,8 @@ TEST(SerialLinkWrite, StalledLineIsReopenedThenGivenUp) {
     EXPECT_EQ(before, 2);
     EXPECT_EQ(after, 2);
     // Three stalls of 0.1 s and two reopens of 0.5 s.
-    EXPECT_NEAR(secondsSince(start), 1.3, 0.4);
+    EXPECT_GE(secondsSince(start), 1.25);
+    EXPECT_LT(secondsSince(start), 2.5);
 }
 
 TEST(SerialLinkWrite, OneStallReopensAndTheWriteCompletes) {
@@ -221,7 +223,7 @@ TEST(ReplyListener, PostsVerdictsAndStopsPromptly) {
 
     auto start = Clock::now();
     listener.stop();
-    EXPECT_LT(secondsSince(start), 0.2);
+    EXPECT_LT(secondsSince(start), 0.5);
     EXPECT_FALSE(listener.running());
 }
 
