@@ -26,10 +26,13 @@ struct EditorState {
 
     bool modified = false;
     QString currentPath;
+    QString fileTitle;   // the current path's file name
+    QString updateTitle; // the Update-List file's name
     bool numbersUnsorted = false;
 
     // Until the first load every command that needs a list is disabled.
     bool listLoaded() const { return mainTable != nullptr; }
+    bool hasUpdateList() const { return updateTable != nullptr; }
     ChannelTable* shownTable() const {
         return showingUpdate && updateTable ? updateTable.get() : mainTable.get();
     }

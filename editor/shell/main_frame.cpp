@@ -2,6 +2,7 @@
 
 #include "channels/channel_file.h"
 #include "shell/about_dialog.h"
+#include "shell/document_commands.h"
 #include "shell/help_window.h"
 #include "shell/prompter.h"
 #include "shell/texts.h"
@@ -25,11 +26,6 @@ namespace {
 constexpr int kSecondPaneWidth = 198;
 constexpr int kMaxTitleLength = 255;
 
-const char* loadMessage(LoadStatus status) {
-    return status == LoadStatus::CannotOpen ? KANALO_TEXT("Cannot open file.")
-                                            : KANALO_TEXT("Read error.");
-}
-
 } // namespace
 
 CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineFile,
@@ -42,6 +38,7 @@ CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineF
     configDialog_ = std::make_unique<CConfigListDlg>(state_.columnSets, this);
 
     view_ = new CRowListView(state_, this);
+    documents_ = new DocumentCommands(*this);
     view_->LoadColumnWidths(state_.settings.columnWidths);
     view_->InsertColumns(true);
     setCentralWidget(view_);
@@ -91,8 +88,14 @@ void CMainFrame::connectCommands() {
         connect(actions_[command], &QAction::triggered, this, handler);
     };
     on(C::Exit, [this] { close(); });
-    on(C::ViewTv, [this] { showList(ListKind::Tv); });
-    on(C::ViewRadio, [this] { showList(ListKind::Radio); });
+    on(C::Open, [this] { documents_->open(); });
+    on(C::Save, [this] { documents_->save(); });
+    on(C::SaveAs, [this] { documents_->saveAs(); });
+    on(C::OpenUpdate, [this] { documents_->openUpdate(); });
+    on(C::ViewTv, [this] { documents_->showHalf(ListKind::Tv); });
+    on(C::ViewRadio, [this] { documents_->showHalf(ListKind::Radio); });
+    on(C::MainList, [this] { documents_->showMainList(); });
+    on(C::UpdateList, [this] { documents_->showUpdateList(); });
     on(C::SelectAll, [this] { view_->selectAll(); });
     on(C::ToggleToolbar, [this](bool on) { toolBar_->setVisible(on); });
     on(C::ToggleStatusBar, [this](bool on) { statusBar()->setVisible(on); });
@@ -118,6 +121,10 @@ void CMainFrame::connectCommands() {
     connect(toolBar_, &QToolBar::visibilityChanged, actions_[C::ToggleToolbar],
             &QAction::setChecked);
 
+    connect(view_, &CRowListView::sortRequested, this, [this](ColumnKind kind) {
+        view_->SortByColumn(kind);
+        updateCommandStates();
+    });
     connect(view_, &CRowListView::contextMenuRequested, this, [this](int, const QPoint& at) {
         (state_.showingUpdate ? updateContextMenu_ : mainContextMenu_)->popup(at);
     });
@@ -125,18 +132,28 @@ void CMainFrame::connectCommands() {
 
 void CMainFrame::updateCommandStates() {
     using C = Command;
-    for (const Command always : {C::Exit, C::ToggleToolbar, C::ToggleStatusBar, C::Com1, C::Com2,
-                                 C::Com3, C::Com4, C::ConfigureScreen, C::ConfigurePrinter,
-                                 C::DefaultColumnWidths, C::HelpContents, C::About})
+    for (const Command always :
+         {C::Exit, C::Open, C::ViewTv, C::ViewRadio, C::ToggleToolbar, C::ToggleStatusBar, C::Com1,
+          C::Com2, C::Com3, C::Com4, C::ConfigureScreen, C::ConfigurePrinter,
+          C::DefaultColumnWidths, C::HelpContents, C::About})
         actions_[always]->setEnabled(true);
     const bool loaded = state_.listLoaded();
-    for (const Command listCommand : {C::ViewTv, C::ViewRadio, C::SelectAll})
+    for (const Command listCommand : {C::SaveAs, C::OpenUpdate, C::SelectAll})
         actions_[listCommand]->setEnabled(loaded);
-    actions_[C::ViewTv]->setChecked(loaded && state_.shownList == ListKind::Tv);
-    actions_[C::ViewRadio]->setChecked(loaded && state_.shownList == ListKind::Radio);
-    actions_[C::MainList]->setChecked(loaded && !state_.showingUpdate);
+    actions_[C::Save]->setEnabled(state_.modified);
+    actions_[C::MainList]->setEnabled(state_.hasUpdateList());
+    actions_[C::UpdateList]->setEnabled(state_.hasUpdateList());
+    actions_[C::ViewTv]->setChecked(state_.shownList == ListKind::Tv);
+    actions_[C::ViewRadio]->setChecked(state_.shownList == ListKind::Radio);
+    actions_[C::MainList]->setChecked(state_.hasUpdateList() && !state_.showingUpdate);
+    actions_[C::UpdateList]->setChecked(state_.showingUpdate);
     const Command ports[] = {C::Com1, C::Com2, C::Com3, C::Com4};
     actions_[ports[std::clamp(state_.settings.comPort, 1, 4) - 1]]->setChecked(true);
+}
+
+void CMainFrame::setModified(bool modified) {
+    state_.modified = modified;
+    updateCommandStates();
 }
 
 QString CMainFrame::windowTitleFor(const QString& fileTitle) {
@@ -150,7 +167,7 @@ QString CMainFrame::windowTitleFor(const QString& fileTitle) {
 }
 
 void CMainFrame::updateTitle() {
-    setWindowTitle(windowTitleFor(fileTitle_));
+    setWindowTitle(windowTitleFor(state_.showingUpdate ? state_.updateTitle : state_.fileTitle));
 }
 
 void CMainFrame::updateRecentFiles() {
@@ -162,15 +179,18 @@ void CMainFrame::updateRecentFiles() {
     for (QAction* item : recentFilesMenu_->actions())
         if (item->objectName() == QLatin1String("recentFiles"))
             anchor = item;
-    // Opening from the list arrives with the document commands; until then it only shows.
-    QStringList entries;
-    for (int i = 0; i < state_.settings.recentFiles.size(); ++i)
-        entries << QStringLiteral("&%1 %2").arg(i + 1).arg(state_.settings.recentFiles[i]);
-    if (entries.isEmpty())
-        entries << text("Recent File");
-    for (const QString& entry : entries) {
-        auto* item = new QAction(entry, recentFilesMenu_);
+    const QStringList& files = state_.settings.recentFiles;
+    for (int i = 0; i < files.size(); ++i) {
+        auto* item =
+            new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), recentFilesMenu_);
         item->setStatusTip(text("Open this channel list file"));
+        const QString path = files[i];
+        connect(item, &QAction::triggered, this, [this, path] { documents_->openRecent(path); });
+        recentFilesMenu_->insertAction(anchor, item);
+        recentFileActions_ << item;
+    }
+    if (files.isEmpty()) {
+        auto* item = new QAction(text("Recent File"), recentFilesMenu_);
         item->setEnabled(false);
         recentFilesMenu_->insertAction(anchor, item);
         recentFileActions_ << item;
@@ -178,58 +198,7 @@ void CMainFrame::updateRecentFiles() {
 }
 
 bool CMainFrame::loadFile(const QString& path) {
-    statusBar()->showMessage(text("Reading file ..."));
-    statusBar()->repaint();
-    // The main table is created by the first successful load and reused afterwards.
-    std::unique_ptr<ChannelTable> created;
-    ChannelTable* table = state_.mainTable.get();
-    if (!table) {
-        created = std::make_unique<ChannelTable>();
-        table = created.get();
-    }
-    const LoadStatus status = loadChannelFile(path.toStdString(), *table);
-    if (status != LoadStatus::Ok) {
-        statusBar()->clearMessage();
-        prompter().error(this, text(loadMessage(status)));
-        return false;
-    }
-    if (created)
-        state_.mainTable = std::move(created);
-    state_.showingUpdate = false;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    view_->ShowList(state_.shownList, true);
-    view_->clearSelection();
-    view_->scrollToTop();
-    QApplication::restoreOverrideCursor();
-    statusBar()->clearMessage();
-    state_.currentPath = path;
-    fileTitle_ = QFileInfo(path).fileName();
-    updateTitle();
-    updateCommandStates();
-    return true;
-}
-
-bool CMainFrame::saveFile(const QString& path) {
-    if (!state_.mainTable)
-        return false;
-    if (saveChannelFile(path.toStdString(), *state_.mainTable, state_.fileForm()) !=
-        SaveStatus::Ok) {
-        prompter().error(this, text("File write error."));
-        return false;
-    }
-    state_.modified = false;
-    return true;
-}
-
-void CMainFrame::showList(ListKind list) {
-    view_->cancelPendingExchange();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    statusBar()->showMessage(
-        text(list == ListKind::Tv ? "Loading TV-List ..." : "Loading Radio-List ..."));
-    view_->ShowList(list, true);
-    statusBar()->clearMessage();
-    QApplication::restoreOverrideCursor();
-    updateCommandStates();
+    return documents_->loadFile(path);
 }
 
 void CMainFrame::setComPort(int port) {
@@ -278,22 +247,6 @@ void CMainFrame::showEvent(QShowEvent* event) {
         loadFile(autoLoad);
 }
 
-bool CMainFrame::askToSave() {
-    if (!state_.mainTable || !state_.modified)
-        return true;
-    const auto answer = prompter().question(
-        this, text("Would you like to save changes in %1 ?").arg(state_.currentPath), true);
-    if (answer == Prompter::Answer::Cancel)
-        return false;
-    if (answer == Prompter::Answer::No)
-        return true;
-    QString path = state_.currentPath;
-    if (path.isEmpty())
-        path = prompter().saveFileName(this, QString(), state_.settings.vbsFolder,
-                                       text("Channel Lists (*.dat);;All Files (*)"));
-    return !path.isEmpty() && saveFile(path);
-}
-
 void CMainFrame::writeSettings() {
     WindowPlacement placement;
     placement.showState = isMaximized() ? WindowPlacement::kShowMaximized : 1;
@@ -310,7 +263,7 @@ void CMainFrame::writeSettings() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     view_->cancelPendingExchange();
-    if (!askToSave()) {
+    if (!documents_->askToSave()) {
         event->ignore();
         return;
     }

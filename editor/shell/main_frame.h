@@ -13,6 +13,7 @@ namespace kanalo {
 
 class CConfigListDlg;
 class CRowListView;
+class DocumentCommands;
 class HelpWindow;
 
 // The main window: owns the editor state for the whole run and handles the commands.
@@ -30,13 +31,18 @@ public:
     QLabel* secondStatusPane() const { return secondPane_; }
     HelpWindow* helpWindow() const { return help_.get(); }
 
+    DocumentCommands& documents() const { return *documents_; }
     // Loads a channel list file into the main table with the status text, wait cursor and
     // failure messages; on success it becomes the current file.
     bool loadFile(const QString& path);
-    // Saves the main list to the path with the backup rule; shows "File write error." on failure.
-    bool saveFile(const QString& path);
+
+    // Every edit of the main list marks it modified, which enables Save.
+    void setModified(bool modified);
 
     static QString windowTitleFor(const QString& fileTitle);
+    void updateTitle();
+    void updateRecentFiles();
+    void updateCommandStates();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -46,24 +52,19 @@ private:
     void createBars();
     void restorePlacement();
     void connectCommands();
-    void updateCommandStates();
-    void updateTitle();
-    void updateRecentFiles();
-    void showList(ListKind list);
     void setComPort(int port);
     void configureColumns(bool printer);
     void showHelp();
-    bool askToSave();
     void writeSettings();
 
     EditorState state_;
     QSettings& store_;
     QString commandLineFile_;
-    QString fileTitle_;
     bool activated_ = false;
 
     CommandActions actions_;
     CRowListView* view_ = nullptr;
+    DocumentCommands* documents_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* secondPane_ = nullptr;
     QMenu* recentFilesMenu_ = nullptr;

@@ -1,7 +1,10 @@
 #include "shell/prompter.h"
 
+#include "shell/texts.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kanalo {
 
@@ -43,6 +46,25 @@ Prompter::Answer Prompter::question(QWidget* parent, const QString& text, bool o
     default:
         return Answer::No;
     }
+}
+
+Prompter::Answer Prompter::renumberQuestion(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, text("Sort"),
+                    text("The cahnnels are not sorted by numbers.\n\nIf you want to keep the order "
+                         "of channels, the numers will be new assigned now. Click the button YES "
+                         "if you want to do this.\n\nIf you click the button NO the channels will "
+                         "be sorted by numbers now."),
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(text("Do you want to assign new numbers ?"));
+    QPushButton* yes = box.addButton(text("YES"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(text("NO"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(text("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return Answer::Yes;
+    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
 }
 
 QString Prompter::openFileName(QWidget* parent, const QString& title, const QString& folder,

@@ -21,6 +21,9 @@ public:
     virtual void information(QWidget* parent, const QString& text);
     // A question with the question icon: Yes/No, or Yes/No/Cancel when cancel is offered.
     virtual Answer question(QWidget* parent, const QString& text, bool offerCancel);
+    // The "Sort" question asked before leaving a list whose numbers are not in order:
+    // Yes renumbers, No sorts back by number, Cancel stops the command.
+    virtual Answer renumberQuestion(QWidget* parent);
     // File dialogs; an empty result means cancelled. The filter is in Qt's ";;" form.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QString& filter);

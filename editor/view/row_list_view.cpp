@@ -1,6 +1,7 @@
 #include "view/row_list_view.h"
 
 #include "shell/editor_state.h"
+#include "shell/update_comparison.h"
 #include "view/cell_text.h"
 #include "view/qt_text.h"
 
@@ -110,16 +111,30 @@ void CRowListView::Renumber() {
 void CRowListView::RefreshRows(int slot) {
     if (!rowsCreated_ || !state_.shownTable())
         return;
+    const bool markDeleted = marksDeleted();
+    const ConstChannelList update = markDeleted
+                                        ? std::as_const(*state_.updateTable).list(state_.shownList)
+                                        : std::as_const(*state_.mainTable).list(state_.shownList);
     if (slot >= 0) {
-        fillRow(slot);
+        const ChannelRecord& record = state_.shownTable()->list(state_.shownList)[slot];
+        fillRow(slot, markDeleted && isDeletedFromUpdate(record, update));
         rows().rowChanged(slot);
         return;
     }
+    std::vector<bool> deleted;
+    if (markDeleted)
+        deleted =
+            deletedFromUpdate(std::as_const(*state_.mainTable).list(state_.shownList), update);
     for (int row = 0; row < static_cast<int>(kListCapacity); ++row)
-        fillRow(row);
+        fillRow(row, markDeleted && deleted[static_cast<std::size_t>(row)]);
 }
 
-void CRowListView::fillRow(int slot) {
+// Main-list channels missing from the Update-List are marked while "RedLines" is on.
+bool CRowListView::marksDeleted() const {
+    return state_.settings.redLines && state_.updateTable && !state_.showingUpdate;
+}
+
+void CRowListView::fillRow(int slot, bool deletedFromUpdate) {
     const ConstChannelList list = std::as_const(*state_.shownTable()).list(state_.shownList);
     const ChannelRecord& record = list[static_cast<std::size_t>(slot)];
     const SlotKind kind = slotKind(record, state_.shownList);
@@ -128,6 +143,8 @@ void CRowListView::fillRow(int slot) {
     row.reserved = 0;
     row.colourFlags = 0;
     if (kind != SlotKind::Free) {
+        if (deletedFromUpdate)
+            row.colourFlags |= Deleted;
         if (!record.inUserList())
             row.colourFlags |= NotInUserList;
         if (record.epg())
@@ -185,6 +202,14 @@ std::vector<int> CRowListView::selectedRows() const {
         result.push_back(index.row());
     std::sort(result.begin(), result.end());
     return result;
+}
+
+void CRowListView::selectRows(const std::vector<int>& rows) {
+    QItemSelection selection;
+    for (const int row : rows)
+        selection.select(this->rows().index(row, 0),
+                         this->rows().index(row, this->rows().columnCount() - 1));
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 int CRowListView::rowAt(const QPoint& position) const {

@@ -43,8 +43,13 @@ public:
     int currentRow() const { return currentRow_; }
     void setCurrentRow(int row) { currentRow_ = row; }
 
-    // Rows that are selected, in ascending order.
+    // Rows that are selected, in ascending order; and selecting exactly the given rows.
     std::vector<int> selectedRows() const;
+    void selectRows(const std::vector<int>& rows);
+
+    // The header-click sort: rewrites the shown list in the order of the key (the number
+    // column orders by the number texts), then renumbers or marks the numbers unsorted.
+    void SortByColumn(ColumnKind kind);
 
 Q_SIGNALS:
     void moveRequested(int sourceRow, int targetRow);
@@ -64,7 +69,8 @@ protected:
 
 private:
     void onHeaderClicked(int displayPosition);
-    void fillRow(int slot);
+    void fillRow(int slot, bool deletedFromUpdate);
+    bool marksDeleted() const;
     int rowAt(const QPoint& position) const;
     void showMoveCursor();
     void restoreCursor();

@@ -100,12 +100,17 @@ private Q_SLOTS:
 
     void commandsNeedALoadedList() {
         Fixture f;
-        QVERIFY(!f.frame->action(Command::ViewRadio)->isEnabled());
+        QVERIFY(!f.frame->action(Command::SaveAs)->isEnabled());
+        QVERIFY(!f.frame->action(Command::OpenUpdate)->isEnabled());
+        QVERIFY(!f.frame->action(Command::Save)->isEnabled());
+        QVERIFY(f.frame->action(Command::Open)->isEnabled());
         QVERIFY(f.frame->action(Command::About)->isEnabled());
         QVERIFY(f.frame->action(Command::ConfigureScreen)->isEnabled());
         QVERIFY(!f.frame->action(Command::Cut)->isEnabled());
         QVERIFY(f.frame->loadFile(kSample));
-        QVERIFY(f.frame->action(Command::ViewRadio)->isEnabled());
+        QVERIFY(f.frame->action(Command::SaveAs)->isEnabled());
+        QVERIFY(!f.frame->action(Command::UpdateList)->isEnabled());
+        QVERIFY(!f.frame->action(Command::SortSelection)->isEnabled());
         QVERIFY(f.frame->action(Command::ViewTv)->isChecked());
         QCOMPARE(f.frame->windowTitle(), QStringLiteral("sample.dat - Kanalo"));
     }
@@ -233,7 +238,7 @@ private Q_SLOTS:
         test::ScriptedPrompter prompts;
         Fixture f;
         QVERIFY(f.frame->loadFile(kSample));
-        f.frame->state().modified = true;
+        f.frame->setModified(true);
         prompts.answers = {Prompter::Answer::Cancel};
         QVERIFY(!f.frame->close());
         QCOMPARE(prompts.shown.last(),

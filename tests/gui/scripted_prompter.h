@@ -23,6 +23,9 @@ public:
         answers.pop_front();
         return answer;
     }
+    Answer renumberQuestion(QWidget* parent) override {
+        return question(parent, QStringLiteral("Sort"), true);
+    }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {
         return takeFileName();
     }
