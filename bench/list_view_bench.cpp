@@ -56,6 +56,44 @@ void BM_ShowListRenumberFullList(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowListRenumberFullList)->Unit(benchmark::kMillisecond);
 
+// "RedLines" on with an Update-List loaded: every row also asks whether its channel is
+// missing from the Update-List.
+void BM_ShowListWithRedLinesAndUpdateList(benchmark::State& state) {
+    EditorState editor;
+    editor.mainTable = fullTable();
+    editor.updateTable = fullTable();
+    for (std::size_t slot = 0; slot < kListCapacity; slot += 10)
+        editor.updateTable->tv()[slot].setSymbolRate(22000); // every tenth channel differs
+    editor.settings.redLines = true;
+    editor.columnSets = ColumnSets::fromSettings(0, 0);
+    CRowListView view(editor);
+    view.resize(1000, 700);
+    view.InsertColumns(true);
+    view.show();
+    for (auto _ : state) {
+        view.ShowList(ListKind::Tv, true);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ShowListWithRedLinesAndUpdateList)->Unit(benchmark::kMillisecond);
+
+// A header click on "Name" of the main list, with the rows rebuilt afterwards.
+void BM_HeaderSortByNameFullList(benchmark::State& state) {
+    EditorState editor;
+    editor.mainTable = fullTable();
+    editor.columnSets = ColumnSets::fromSettings(0, 0);
+    CRowListView view(editor);
+    view.resize(1000, 700);
+    view.InsertColumns(true);
+    view.show();
+    view.ShowList(ListKind::Tv, true);
+    for (auto _ : state) {
+        view.SortByColumn(state.iterations() % 2 ? ColumnKind::Name : ColumnKind::Frequency);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_HeaderSortByNameFullList)->Unit(benchmark::kMillisecond);
+
 // Signals the first paint of a widget's viewport.
 class FirstPaint : public QObject {
 public:
@@ -91,8 +129,8 @@ BENCHMARK(BM_StartUpToFirstPaintWithFullList)->Unit(benchmark::kMillisecond)->It
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
