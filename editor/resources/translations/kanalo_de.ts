@@ -1082,5 +1082,25 @@ Wenn Sie NEIN wählen, werden die Sender jetzt neu nach ihren Nummern sortiert.<
         <extracomment>polarisation value</extracomment>
         <translation>vertikal</translation>
     </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <extracomment>dialog check: not a number</extracomment>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <extracomment>dialog check: number out of range</extracomment>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <extracomment>dialog check: text too long</extracomment>
+        <translation>Bitte geben Sie nicht mehr als %1 Zeichen ein.</translation>
+    </message>
+    <message>
+        <source>The character &quot;%1&quot; cannot be stored on the Box.</source>
+        <extracomment>Channel dialog: a name character outside the receiver&apos;s character set</extracomment>
+        <translation>Das Zeichen &quot;%1&quot; kann nicht auf der Box gespeichert werden.</translation>
+    </message>
 </context>
 </TS>
