@@ -68,8 +68,6 @@ TEST_F(ChannelChanges, FieldChangesSkipFreeSlotsAndKeepTheNeighbouringBits) {
     EXPECT_EQ(setPolarisation(list, Slots{3, 6}, 0), (Slots{3})); // 6 is horizontal already
     EXPECT_EQ(at(3).polarisation(), 0);
     EXPECT_EQ(at(3).frequency(), 12345);
-    EXPECT_EQ(setSymbolRate(list, Slots{3, 6}, 22000), (Slots{3, 6}));
-    EXPECT_EQ(at(6).symbolRate(), 22000);
 }
 
 TEST_F(ChannelChanges, ValuesTheFieldCannotHoldChangeNothing) {
@@ -99,10 +97,6 @@ TEST_F(ChannelChanges, ToggleUserListRespectsTheLimitOnlyWhenAdding) {
     EXPECT_TRUE(at(100).epg()); // left as it was
     EXPECT_TRUE(toggleUserList(list, 5));
     EXPECT_TRUE(at(5).inUserList());
-    // The Radio list counts on its own.
-    ChannelRecord& radio = table.radio()[0];
-    radio.setFree(false);
-    EXPECT_TRUE(toggleUserList(table.radio(), 0));
     release({6});
     EXPECT_FALSE(toggleUserList(list, 6));
 }
