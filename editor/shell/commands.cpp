@@ -11,7 +11,8 @@ namespace {
 using C = Command;
 
 // Texts are the English sources of the translation file; "\t" separates the shortcut text.
-// Ctrl+P is shown beside Print but deliberately not bound.
+// Ctrl+P is shown beside Print but deliberately not bound. Del, Ctrl+X, Ctrl+V and Ctrl+B are
+// bound to the clipboard's keyboard guard rather than to their menu entries.
 constexpr std::array kCommands{
     CommandSpec{C::Open, "&Open...\tCtrl+O", "Open a channel list file\nOpen", "Ctrl+O", "open"},
     CommandSpec{C::Save, "&Save\tCtrl+S", "Save a channel list file\nSave", "Ctrl+S", "save"},
@@ -24,16 +25,15 @@ constexpr std::array kCommands{
     CommandSpec{C::Print, "&Print...\tCtrl+P", "Print actual list or its selected lines\nPrint",
                 nullptr, "print"},
     CommandSpec{C::Exit, "E&xit\tAlt+F4", "Quits the program", "Alt+F4", nullptr},
-    CommandSpec{C::Cut, "Cu&t\tCtrl+X", "Move selected channels to clipboard\nCut", "Ctrl+X",
-                "cut"},
+    CommandSpec{C::Cut, "Cu&t\tCtrl+X", "Move selected channels to clipboard\nCut", nullptr, "cut"},
     CommandSpec{C::Copy, "&Copy\tCtrl+C", "Copy selected channels to clipboard\nCopy", "Ctrl+C",
                 "copy"},
-    CommandSpec{C::Paste, "&Paste\tCtrl+V", "Insert channels from clipboard\nInsert", "Ctrl+V",
+    CommandSpec{C::Paste, "&Paste\tCtrl+V", "Insert channels from clipboard\nInsert", nullptr,
                 "paste"},
     CommandSpec{C::PasteDirect, "Paste di&rect\tCtrl+B",
-                "Insert channels from clipboard without moving channels\nPaste direct", "Ctrl+B",
+                "Insert channels from clipboard without moving channels\nPaste direct", nullptr,
                 nullptr},
-    CommandSpec{C::Delete, "&Delete\tDel", "Delete selected channels\nDelete", "Del", nullptr},
+    CommandSpec{C::Delete, "&Delete\tDel", "Delete selected channels\nDelete", nullptr, nullptr},
     CommandSpec{C::SelectAll, "Select &All", "Selects the entire list\nSelect All", nullptr,
                 nullptr},
     CommandSpec{C::FindName, "&Find name...\tCtrl+F", "Search for Channel Name\nFind name",

@@ -1,11 +1,13 @@
 #include "shell/main_frame.h"
 
 #include "channels/channel_file.h"
+#include "ops/clipboard_commands.h"
 #include "shell/about_dialog.h"
 #include "shell/document_commands.h"
 #include "shell/help_window.h"
 #include "shell/prompter.h"
 #include "shell/texts.h"
+#include "view/channel_commands.h"
 #include "view/config_list_dialog.h"
 #include "view/row_list_view.h"
 
@@ -49,6 +51,8 @@ CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineF
     mainContextMenu_ = actions_.buildContextMenu(mainListContextMenuTree(), this);
     updateContextMenu_ = actions_.buildContextMenu(updateListContextMenuTree(), this);
     createBars();
+    channels_ = new ChannelCommands(*this, *mainContextMenu_);
+    clipboard_ = new ClipboardCommands(*this);
     connectCommands();
     updateRecentFiles();
     updateTitle();
@@ -121,6 +125,8 @@ void CMainFrame::connectCommands() {
     connect(toolBar_, &QToolBar::visibilityChanged, actions_[C::ToggleToolbar],
             &QAction::setChecked);
 
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CMainFrame::updateCommandStates);
     connect(view_, &CRowListView::sortRequested, this, [this](ColumnKind kind) {
         view_->SortByColumn(kind);
         updateCommandStates();
@@ -141,6 +147,14 @@ void CMainFrame::updateCommandStates() {
     for (const Command listCommand : {C::SaveAs, C::OpenUpdate, C::SelectAll})
         actions_[listCommand]->setEnabled(loaded);
     actions_[C::Save]->setEnabled(state_.modified);
+    const std::size_t selected = loaded ? view_->selectionModel()->selectedRows().size() : 0;
+    const bool editable = loaded && !state_.showingUpdate && !state_.numbersUnsorted;
+    actions_[C::Copy]->setEnabled(selected > 0);
+    actions_[C::Cut]->setEnabled(editable && selected > 0);
+    actions_[C::Delete]->setEnabled(editable && selected > 0);
+    const bool canPaste = editable && selected == 1 && clipboard_->clipboardHasChannels();
+    actions_[C::Paste]->setEnabled(canPaste);
+    actions_[C::PasteDirect]->setEnabled(canPaste);
     actions_[C::MainList]->setEnabled(state_.hasUpdateList());
     actions_[C::UpdateList]->setEnabled(state_.hasUpdateList());
     actions_[C::ViewTv]->setChecked(state_.shownList == ListKind::Tv);
@@ -149,6 +163,17 @@ void CMainFrame::updateCommandStates() {
     actions_[C::UpdateList]->setChecked(state_.showingUpdate);
     const Command ports[] = {C::Com1, C::Com2, C::Com3, C::Com4};
     actions_[ports[std::clamp(state_.settings.comPort, 1, 4) - 1]]->setChecked(true);
+}
+
+QList<QAction*> CMainFrame::actionsOf(std::span<const MenuNode> tree) const {
+    QList<QAction*> found;
+    for (const MenuNode& node : tree) {
+        if (node.kind == MenuNode::Kind::Command)
+            found << actions_[node.command];
+        else if (node.kind == MenuNode::Kind::Submenu)
+            found << actionsOf(node.children);
+    }
+    return found;
 }
 
 void CMainFrame::setModified(bool modified) {

@@ -12,6 +12,8 @@ class QSettings;
 namespace kanalo {
 
 class CConfigListDlg;
+class ChannelCommands;
+class ClipboardCommands;
 class CRowListView;
 class DocumentCommands;
 class HelpWindow;
@@ -28,6 +30,10 @@ public:
     EditorState& state() { return state_; }
     CRowListView* view() const { return view_; }
     QAction* action(Command command) const { return actions_[command]; }
+    // The actions of the commands in a menu tree, submenus included.
+    QList<QAction*> actionsOf(std::span<const MenuNode> tree) const;
+    QSettings& settingsStore() const { return store_; }
+    QMenu* mainContextMenu() const { return mainContextMenu_; }
     QLabel* secondStatusPane() const { return secondPane_; }
     HelpWindow* helpWindow() const { return help_.get(); }
 
@@ -65,6 +71,8 @@ private:
     CommandActions actions_;
     CRowListView* view_ = nullptr;
     DocumentCommands* documents_ = nullptr;
+    ChannelCommands* channels_ = nullptr;
+    ClipboardCommands* clipboard_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* secondPane_ = nullptr;
     QMenu* recentFilesMenu_ = nullptr;

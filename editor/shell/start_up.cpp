@@ -3,6 +3,7 @@
 #include "shell/prompter.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
 
@@ -11,6 +12,8 @@ namespace kanalo {
 namespace {
 
 std::unique_ptr<QTranslator> germanTranslator;
+// Qt's own texts (the Yes/No buttons of message boxes, file dialogs) from the system's Qt.
+std::unique_ptr<QTranslator> qtGermanTranslator;
 bool germanInstalled = false;
 
 // Firmware 1 or 2 from the user; nothing when cancelled.
@@ -93,9 +96,11 @@ Language chooseLanguage(const QString& setting, const QLocale& systemLocale) {
 }
 
 void installLanguage(Language language) {
-    if (germanTranslator) {
-        QCoreApplication::removeTranslator(germanTranslator.get());
-        germanTranslator.reset();
+    for (auto* installed : {&germanTranslator, &qtGermanTranslator}) {
+        if (*installed) {
+            QCoreApplication::removeTranslator(installed->get());
+            installed->reset();
+        }
     }
     germanInstalled = false;
     if (language != Language::German) {
@@ -109,6 +114,11 @@ void installLanguage(Language language) {
     }
     germanTranslator = std::move(translator);
     germanInstalled = true;
+    auto qtTexts = std::make_unique<QTranslator>();
+    if (qtTexts->load(QStringLiteral("qtbase_de"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(qtTexts.get()))
+        qtGermanTranslator = std::move(qtTexts);
 }
 
 bool germanInterface() {

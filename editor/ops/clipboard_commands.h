@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+
+namespace kanalo {
+
+class CMainFrame;
+struct EditorState;
+
+// Copy, Cut, Paste, Paste direct and Delete over the system clipboard, in the format of the
+// shown list ("SorrelpadTV" or "SorrelpadRadio"), and the keyboard guard: Del, Ctrl+X, Ctrl+V
+// and Ctrl+B act even where the menu entry is disabled, so they can say why they refuse.
+class ClipboardCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ClipboardCommands(CMainFrame& frame);
+
+    void copy();
+    void cut();
+    void paste();
+    void pasteDirect();
+    void deleteSelected();
+
+    // Whether the clipboard holds channels for the shown list.
+    bool clipboardHasChannels() const;
+    static const char* formatFor(bool radio);
+
+private:
+    enum class Guarded { Delete, Cut, Paste, PasteDirect };
+    void guardedKey(Guarded command);
+    EditorState& state() const;
+    bool pasteWith(bool direct);
+    void addGuardKey(const char* key, Guarded command);
+
+    CMainFrame& frame_;
+};
+
+} // namespace kanalo
