@@ -53,6 +53,8 @@ CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineF
     createBars();
     channels_ = new ChannelCommands(*this, *mainContextMenu_);
     clipboard_ = new ClipboardCommands(*this);
+    // Further command groups: each connects its own actions and follows commandStatesUpdated.
+    // (end of command groups)
     connectCommands();
     updateRecentFiles();
     updateTitle();
@@ -163,6 +165,7 @@ void CMainFrame::updateCommandStates() {
     actions_[C::UpdateList]->setChecked(state_.showingUpdate);
     const Command ports[] = {C::Com1, C::Com2, C::Com3, C::Com4};
     actions_[ports[std::clamp(state_.settings.comPort, 1, 4) - 1]]->setChecked(true);
+    Q_EMIT commandStatesUpdated();
 }
 
 QList<QAction*> CMainFrame::actionsOf(std::span<const MenuNode> tree) const {

@@ -50,6 +50,11 @@ public:
     void updateRecentFiles();
     void updateCommandStates();
 
+Q_SIGNALS:
+    // After the frame has set the states of its own commands; command groups that live in
+    // their own classes set theirs here.
+    void commandStatesUpdated();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
