@@ -2,11 +2,17 @@
 
 #include "channels/channel_file.h"
 #include "ops/clipboard_commands.h"
+#include "ops/options_commands.h"
+#include "ops/find_commands.h"
+#include "ops/import_commands.h"
+#include "ops/print_commands.h"
 #include "shell/about_dialog.h"
+#include "shell/compare_commands.h"
 #include "shell/document_commands.h"
 #include "shell/help_window.h"
 #include "shell/prompter.h"
 #include "shell/texts.h"
+#include "transfer/transfer_commands.h"
 #include "view/channel_commands.h"
 #include "view/config_list_dialog.h"
 #include "view/row_list_view.h"
@@ -54,6 +60,12 @@ CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineF
     channels_ = new ChannelCommands(*this, *mainContextMenu_);
     clipboard_ = new ClipboardCommands(*this);
     // Further command groups: each connects its own actions and follows commandStatesUpdated.
+    new TransferCommands(*this);
+    new FindCommands(*this);
+    new CompareCommands(*this);
+    new OptionsCommands(*this);
+    new PrintCommands(*this);
+    new ImportCommands(*this);
     // (end of command groups)
     connectCommands();
     updateRecentFiles();

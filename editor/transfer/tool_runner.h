@@ -1,0 +1,34 @@
+#pragma once
+
+#include "transfer/transfer_plan.h"
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace kanalo {
+
+// Starts a transfer tool or an updater with an argument list (never through a shell), waits
+// for it while a progress dialog shows its live output and offers Cancel, and returns its exit
+// code: -1 when it could not be started, was cancelled or did not end normally.
+class ToolRunner {
+public:
+    // Where launch names are looked up: the editor's own folder first, then PATH.
+    QStringList searchFolders;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // The progress dialog is shown only for transfers; updaters run without it.
+    bool showProgress = true;
+
+    ToolRunner();
+
+    // Runs the tool with the file as its last argument. With a capture file, standard output
+    // and standard error go into it as well.
+    int run(QWidget* parent, const ToolInvocation& tool, const QString& file,
+            const QString& captureFile = {});
+
+    QString resolve(const QString& launchName) const;
+};
+
+} // namespace kanalo

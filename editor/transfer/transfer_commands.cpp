@@ -1,0 +1,170 @@
+#include "transfer/transfer_commands.h"
+
+#include "channels/channel_file.h"
+#include "channels/channel_file_reader.h"
+#include "shell/document_commands.h"
+#include "shell/main_frame.h"
+#include "shell/prompter.h"
+#include "shell/texts.h"
+#include "view/row_list_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStatusBar>
+
+namespace kanalo {
+
+TransferCommands::TransferCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
+    connect(frame_.action(Command::LoadFromBox), &QAction::triggered, this,
+            &TransferCommands::loadFromBox);
+    connect(frame_.action(Command::SendToBox), &QAction::triggered, this,
+            &TransferCommands::sendToBox);
+    connect(frame_.action(Command::SoftwareUpdate), &QAction::triggered, this,
+            &TransferCommands::softwareUpdate);
+    connect(&frame_, &CMainFrame::commandStatesUpdated, this, &TransferCommands::updateStates);
+    updateStates();
+}
+
+EditorState& TransferCommands::state() {
+    return frame_.state();
+}
+
+void TransferCommands::updateStates() {
+    frame_.action(Command::LoadFromBox)->setEnabled(true);
+    frame_.action(Command::SoftwareUpdate)->setEnabled(true);
+    frame_.action(Command::SendToBox)->setEnabled(state().listLoaded() && !state().showingUpdate);
+}
+
+QString TransferCommands::transferFile() const {
+    // Without a private folder the transfer runs in the current folder.
+    return (folder_.isValid() ? folder_.path() : QStringLiteral(".")) + QStringLiteral("/temp.dat");
+}
+
+// A port mapped to a device in the settings reaches the tool as KANALO_COM<n>.
+void TransferCommands::prepareEnvironment() {
+    runner_.environment = QProcessEnvironment::systemEnvironment();
+    const int port = state().settings.comPort;
+    const QString device =
+        frame_.settingsStore().value(QStringLiteral("Ports/COM%1").arg(port)).toString();
+    if (!device.isEmpty())
+        runner_.environment.insert(QStringLiteral("KANALO_COM%1").arg(port), device);
+}
+
+void TransferCommands::finishStatus() {
+    QApplication::restoreOverrideCursor();
+    frame_.statusBar()->clearMessage();
+}
+
+void TransferCommands::loadFromBox() {
+    frame_.view()->cancelPendingExchange();
+    if (state().showingUpdate && !frame_.documents().askRenumberQuestion())
+        return;
+    if (!frame_.documents().askToSave())
+        return;
+    frame_.setModified(false);
+    frame_.statusBar()->showMessage(text("Data transfer in progress - please wait ..."));
+    frame_.statusBar()->repaint();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    const QString path = transferFile();
+    QFile::remove(path);
+    prepareEnvironment();
+    const ToolInvocation tool = downloadTool(static_cast<int>(state().receiver.boxType),
+                                             state().receiver.firmware, state().settings.comPort);
+    const int exitCode = runner_.run(&frame_, tool, path);
+    if (exitCode != 0) {
+        QFile::remove(path);
+        finishStatus();
+        prompter().error(&frame_, text("Communication error."));
+        return;
+    }
+    std::string bytes;
+    const LoadStatus read = readWholeFile(QFile::encodeName(path).toStdString(), bytes);
+    QFile::remove(path);
+    if (read != LoadStatus::Ok) {
+        finishStatus();
+        prompter().error(
+            &frame_, text(read == LoadStatus::CannotOpen ? "Cannot open file." : "Read error."));
+        return;
+    }
+    if (!state().mainTable)
+        state().mainTable = std::make_unique<ChannelTable>();
+    state().showingUpdate = false;
+    readChannelText(bytes, *state().mainTable);
+    // The list has no file any more: it is saved through Save As next time.
+    state().currentPath.clear();
+    state().fileTitle.clear();
+    frame_.updateTitle();
+    frame_.view()->ShowList(state().shownList, true);
+    frame_.view()->clearSelection();
+    frame_.view()->scrollToTop();
+    finishStatus();
+    frame_.updateCommandStates();
+}
+
+void TransferCommands::sendToBox() {
+    frame_.view()->cancelPendingExchange();
+    if (!state().mainTable) {
+        prompter().error(&frame_, text("Please load channellist first."));
+        return;
+    }
+    if (state().settings.transferAsk) {
+        const QString question =
+            state().receiver.firmware < 2
+                ? text("Send channel list to Box ?\nPlease delete all programs first ! "
+                       "(Menu>Settings>Factory Settings)")
+                : text("Send channel list to Box ?");
+        if (prompter().question(&frame_, question, false) != Prompter::Answer::Yes)
+            return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString path = transferFile();
+    if (writeChannelFile(QFile::encodeName(path).toStdString(), *state().mainTable,
+                         state().fileForm()) != SaveStatus::Ok) {
+        QFile::remove(path);
+        QApplication::restoreOverrideCursor();
+        prompter().error(&frame_, text("File write error."));
+        return;
+    }
+    frame_.statusBar()->showMessage(text("Data transfer in progress - please wait ..."));
+    frame_.statusBar()->repaint();
+    prepareEnvironment();
+    const QString capture =
+        QString::fromStdString(captureFilePath(QFile::encodeName(path).toStdString()));
+    const ToolInvocation tool = uploadTool(static_cast<int>(state().receiver.boxType),
+                                           state().receiver.firmware, state().settings.comPort);
+    const int exitCode = runner_.run(&frame_, tool, path, capture);
+    QFile::remove(path);
+    finishStatus();
+    if (exitCode != 0) {
+        prompter().error(&frame_, text("Communication error."));
+    } else {
+        QFile output(capture);
+        if (output.open(QIODevice::ReadOnly))
+            prompter().information(&frame_, QString::fromLocal8Bit(output.readAll()));
+    }
+    QFile::remove(capture);
+}
+
+void TransferCommands::softwareUpdate() {
+    frame_.view()->cancelPendingExchange();
+    const QString file = prompter().openFileName(
+        &frame_, text("Open Software Update File"), state().settings.binFolder,
+        text("Software Update Files (*.pad);;All Files (*)"));
+    if (file.isEmpty())
+        return;
+    state().settings.binFolder = QFileInfo(file).absolutePath().left(255);
+    prepareEnvironment();
+    ToolRunner updater = runner_;
+    updater.showProgress = false;
+    // The path goes to the updater as one argument, whatever characters it holds.
+    updater.run(&frame_,
+                softwareUpdater(static_cast<int>(state().receiver.boxType),
+                                state().settings.comPort, QFile::encodeName(file).toStdString()),
+                QString());
+}
+
+} // namespace kanalo
