@@ -1,0 +1,50 @@
+#include "legacy/legacy_download.h"
+
+#include "legacy/legacy_session.h"
+#include "legacy/legacy_words.h"
+#include "seriallink/deadline.h"
+
+#include <algorithm>
+
+namespace kanalo::legacy {
+
+namespace {
+
+void removeControlCharacters(std::string& line) {
+    std::erase_if(line, [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+} // namespace
+
+int runDownload(const LegacyOptions& options, std::FILE* output) {
+    LegacyPort port;
+    if (!openPort(port, options))
+        return 1;
+    if (!writeOrReport(port, fetchRequest, options.portNumber))
+        return 1;
+    serial::pauseMs(breathMs);
+
+    // No start handshake: whatever comes before the start marker is list content too.
+    std::string line;
+    for (;;) {
+        if (!readOrReport(port, line))
+            return 1;
+        serial::pauseMs(breathMs);
+        removeControlCharacters(line);
+        bool stop = line.find(fetchStopMarker) != std::string::npos;
+        if (!stop && line.find(fetchStartMarker) == std::string::npos) {
+            std::fwrite(line.data(), 1, line.size(), output);
+            std::fputc('\n', output);
+        }
+        if (stop)
+            break;
+    }
+    port.close();
+    if (std::fflush(output) != 0 || std::ferror(output)) {
+        std::fputs("Error: unable to write file.\n", stderr);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace kanalo::legacy
