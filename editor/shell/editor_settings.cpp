@@ -36,6 +36,7 @@ constexpr const char* kDirectories = "Directories";
 constexpr const char* kColumns = "Columns";
 constexpr const char* kRecentFiles = "Recent File List";
 constexpr const char* kToolBar = "ToolBar";
+constexpr const char* kPorts = "Ports";
 
 // BoxType keeps negative values: they run as the first model. Above 3 means nothing known,
 // so the first-start questions come again.
@@ -72,6 +73,12 @@ constexpr TextKey kUpd{kDirectories, "UPD", EditorSettings::kMaxFolderLength};
 constexpr TextKey kTxt{kDirectories, "TXT", EditorSettings::kMaxFolderLength};
 constexpr TextKey kBin{kDirectories, "BIN", EditorSettings::kMaxFolderLength};
 constexpr TextKey kAutoLoad{kDirectories, "AutoLoad", EditorSettings::kMaxFolderLength};
+constexpr std::array<TextKey, 4> kComDevices{{
+    {kPorts, "COM1", EditorSettings::kMaxDeviceLength},
+    {kPorts, "COM2", EditorSettings::kMaxDeviceLength},
+    {kPorts, "COM3", EditorSettings::kMaxDeviceLength},
+    {kPorts, "COM4", EditorSettings::kMaxDeviceLength},
+}};
 // A recent file longer than this is not a path worth offering.
 constexpr int kMaxRecentPathLength = 4096;
 constexpr const char* kToolBarStateKey = "State";
@@ -244,6 +251,8 @@ EditorSettings EditorSettings::read(QSettings& store) {
     settings.txtFolder = readString(store, kTxt);
     settings.binFolder = readString(store, kBin);
     settings.autoLoad = readString(store, kAutoLoad);
+    for (std::size_t port = 0; port < kComDevices.size(); ++port)
+        settings.comDevices[port] = readString(store, kComDevices[port]).trimmed();
 
     for (int column = 0; column < kColumnCount; ++column) {
         const ColumnKind kind = columnKind(column);
@@ -279,6 +288,8 @@ void EditorSettings::writeAtExit(QSettings& store) const {
     writeString(store, kTxt, txtFolder);
     writeString(store, kBin, binFolder);
     writeString(store, kAutoLoad, autoLoad);
+    for (std::size_t port = 0; port < kComDevices.size(); ++port)
+        writeString(store, kComDevices[port], comDevices[port].trimmed());
     writeInt(store, kIgnoreNames, ignoreNames ? 1 : 0);
     writeInt(store, kSortMainList, sortMainList ? 1 : 0);
     writeInt(store, kSortNumbers, sortNumbers ? 1 : 0);

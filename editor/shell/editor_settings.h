@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <memory>
 
 class QSettings;
@@ -64,8 +65,12 @@ struct EditorSettings {
     // "ToolBar": the main window's saved bar state
     QByteArray toolBarState;
 
+    // "Ports": the device behind COM1..COM4; empty means the port's default device
+    std::array<QString, 4> comDevices;
+
     static constexpr int kMaxRecentFiles = 4;
     static constexpr int kMaxFolderLength = 255;
+    static constexpr int kMaxDeviceLength = 255;
 
     // Reads everything read at start-up (including BoxType, Firmware and Language1).
     static EditorSettings read(QSettings& store);
@@ -75,6 +80,7 @@ struct EditorSettings {
     // The keys written at exit: Window, ToolBar, ComPort, the five folders, IgnoreNames,
     // SortMainList, SortNumbers, RedLines, TransferAsk, PID, Firmware and BoxType (only when
     // above 0), the column widths and the recent files.
+    // Also the four devices of "Ports".
     void writeAtExit(QSettings& store) const;
     // Written at once by the column dialog.
     static void writeListView(QSettings& store, int mask);

@@ -381,6 +381,31 @@ private Q_SLOTS:
         }
     }
 
+    void portDevices() {
+        // Absent keys: every port on its default device.
+        for (const QString& device : readFile(newFile()).comDevices) {
+            QVERIFY(device.isEmpty());
+        }
+        const QString longPath = QStringLiteral("/dev/") + QString(300, QLatin1Char('d'));
+        const QString path = seeded({{"Ports/COM1", "/dev/ttyUSB0"},
+                                     {"Ports/COM2", "  /dev/serial/by-id/usb-a b  "},
+                                     {"Ports/COM4", longPath}});
+        EditorSettings s = readFile(path);
+        QCOMPARE(s.comDevices[0], QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(s.comDevices[1], QStringLiteral("/dev/serial/by-id/usb-a b"));
+        QVERIFY(s.comDevices[2].isEmpty());
+        QCOMPARE(s.comDevices[3], longPath.left(255));
+
+        s.comDevices = {QString(), QStringLiteral("/dev/ttyACM1"), QStringLiteral("COM3, old"),
+                        QString()};
+        {
+            QSettings store(path, QSettings::IniFormat);
+            s.writeAtExit(store);
+        }
+        const EditorSettings again = readFile(path);
+        QVERIFY(again.comDevices == s.comDevices);
+    }
+
     void settingsFileLocation() {
         QTemporaryDir home;
         QVERIFY(home.isValid());

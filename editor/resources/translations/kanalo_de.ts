@@ -1102,5 +1102,25 @@ Wenn Sie NEIN wählen, werden die Sender jetzt neu nach ihren Nummern sortiert.<
         <extracomment>Channel dialog: a name character outside the receiver&apos;s character set</extracomment>
         <translation>Das Zeichen &quot;%1&quot; kann nicht auf der Box gespeichert werden.</translation>
     </message>
+    <message>
+        <source>Find frequency</source>
+        <extracomment>Find dialog title in frequency mode</extracomment>
+        <translation>Frequenz suchen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <extracomment>Find dialog: the satellite choice for any satellite</extracomment>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Serial ports</source>
+        <extracomment>Options page title</extracomment>
+        <translation>Serielle Schnittstellen</translation>
+    </message>
+    <message>
+        <source>Choose the serial device of each port, or type its path. An empty field uses the port&apos;s default device.</source>
+        <extracomment>Options page Serial ports</extracomment>
+        <translation>Wählen Sie das serielle Gerät jeder Schnittstelle oder geben Sie seinen Pfad ein. Ein leeres Feld nimmt das Standardgerät der Schnittstelle.</translation>
+    </message>
 </context>
 </TS>

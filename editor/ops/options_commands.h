@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+namespace kanalo {
+
+class CMainFrame;
+struct OptionValues;
+
+// "&Options...": runs the Options sheet and puts its values into effect at once. The values
+// reach the settings store at exit. The two "Satellite List" entries have no function and
+// stay disabled.
+class OptionsCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit OptionsCommands(CMainFrame& frame);
+
+    void showOptions();
+
+    // The sheet's values as the editor state holds them now, and taking them over after OK.
+    OptionValues currentValues() const;
+    void apply(const OptionValues& values);
+
+private:
+    CMainFrame& frame_;
+};
+
+} // namespace kanalo
