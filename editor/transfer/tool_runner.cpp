@@ -63,6 +63,19 @@ private:
     QString pending_;
 };
 
+constexpr qsizetype kKeptOutput = 4096;
+
+// Counters redrawn with a carriage return keep only their last state.
+QString finalStates(const QString& output) {
+    QStringList lines;
+    for (const QString& line : output.split(QLatin1Char('\n'))) {
+        const QStringList states = line.split(QLatin1Char('\r'), Qt::SkipEmptyParts);
+        if (!states.isEmpty() && !states.last().trimmed().isEmpty())
+            lines << states.last().trimmed();
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 ToolRunner::ToolRunner() {
@@ -80,6 +93,7 @@ QString ToolRunner::resolve(const QString& launchName) const {
 
 int ToolRunner::run(QWidget* parent, const ToolInvocation& tool, const QString& file,
                     const QString& captureFile) {
+    lastOutput_.clear();
     const QString program = resolve(QString::fromStdString(tool.launchName));
     if (program.isEmpty())
         return -1;
@@ -107,6 +121,7 @@ int ToolRunner::run(QWidget* parent, const ToolInvocation& tool, const QString& 
         if (capturing)
             capture.write(bytes);
         progress.showOutput(bytes);
+        lastOutput_ = (lastOutput_ + QString::fromLocal8Bit(bytes)).right(kKeptOutput);
     };
     QObject::connect(&process, &QProcess::readyReadStandardOutput, drain);
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
@@ -133,6 +148,7 @@ int ToolRunner::run(QWidget* parent, const ToolInvocation& tool, const QString& 
     process.waitForFinished(5000);
     drain();
     progress.hide();
+    lastOutput_ = finalStates(lastOutput_);
     if (cancelled || process.exitStatus() != QProcess::NormalExit)
         return -1;
     return process.exitCode();

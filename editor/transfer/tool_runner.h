@@ -29,6 +29,11 @@ public:
             const QString& captureFile = {});
 
     QString resolve(const QString& launchName) const;
+    // The end of what the last tool printed, its counters reduced to their final state.
+    QString lastOutput() const { return lastOutput_; }
+
+private:
+    QString lastOutput_;
 };
 
 } // namespace kanalo

@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStatusBar>
 
 namespace kanalo {
@@ -47,10 +46,20 @@ QString TransferCommands::transferFile() const {
 void TransferCommands::prepareEnvironment() {
     runner_.environment = QProcessEnvironment::systemEnvironment();
     const int port = state().settings.comPort;
-    const QString device =
-        frame_.settingsStore().value(QStringLiteral("Ports/COM%1").arg(port)).toString();
-    if (!device.isEmpty())
-        runner_.environment.insert(QStringLiteral("KANALO_COM%1").arg(port), device);
+    const QString configured =
+        state().settings.comDevices[static_cast<std::size_t>(std::clamp(port, 1, 4) - 1)];
+    if (!configured.trimmed().isEmpty())
+        runner_.environment.insert(QStringLiteral("KANALO_COM%1").arg(port), configured.trimmed());
+}
+
+// The tool's own last words (a busy port, a missing dialout membership) help more than the
+// bare message.
+void TransferCommands::reportFailure() {
+    QString message = text("Communication error.");
+    const QString said = runner_.lastOutput().trimmed();
+    if (!said.isEmpty())
+        message += QStringLiteral("\n\n") + said;
+    prompter().error(&frame_, message);
 }
 
 void TransferCommands::finishStatus() {
@@ -78,7 +87,7 @@ void TransferCommands::loadFromBox() {
     if (exitCode != 0) {
         QFile::remove(path);
         finishStatus();
-        prompter().error(&frame_, text("Communication error."));
+        reportFailure();
         return;
     }
     std::string bytes;
@@ -140,7 +149,7 @@ void TransferCommands::sendToBox() {
     QFile::remove(path);
     finishStatus();
     if (exitCode != 0) {
-        prompter().error(&frame_, text("Communication error."));
+        reportFailure();
     } else {
         QFile output(capture);
         if (output.open(QIODevice::ReadOnly))

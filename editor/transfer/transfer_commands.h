@@ -32,6 +32,7 @@ private:
     void updateStates();
     void prepareEnvironment();
     void finishStatus();
+    void reportFailure();
 
     CMainFrame& frame_;
     ToolRunner runner_;

@@ -103,8 +103,6 @@ void ChannelCommands::prepareContextMenu() {
              {C::EditChannel, C::DeleteChannel, C::TransponderList, C::ToggleUserList})
             frame_.action(command)->setEnabled(false);
     }
-    // Built in later work: the transponder list.
-    frame_.action(C::TransponderList)->setEnabled(false);
 }
 
 bool ChannelCommands::runChannelDialog(int slot) {
@@ -195,8 +193,10 @@ void ChannelCommands::armSwap() {
 void ChannelCommands::moveChannel(int source, int target) {
     if (state().showingUpdate || source == target)
         return;
-    refreshChanged(kanalo::moveChannel(shownList(), source, target));
-    frame_.setModified(true);
+    const std::vector<int> changed = kanalo::moveChannel(shownList(), source, target);
+    refreshChanged(changed);
+    if (!changed.empty()) // a drop on the row just above the source changes nothing
+        frame_.setModified(true);
 }
 
 void ChannelCommands::swapChannels(int a, int b) {
