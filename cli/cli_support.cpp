@@ -12,6 +12,7 @@ const char* const kUsage =
     "       kanalo-list print IN [--radio] [--columns MASK] [--hex] [--german]\n"
     "       kanalo-list sort IN OUT --key name|sat|freq|pol [--radio]\n"
     "       kanalo-list diff MAIN UPDATE [--radio] [--ignore-names]\n"
+    "       kanalo-list duplicates IN [--radio]\n"
     "\n"
     "  convert  reads the channel list file IN and saves it as OUT (default form: long);\n"
     "           an existing OUT is kept as its .bak backup unless one exists already\n"
@@ -26,7 +27,11 @@ const char* const kUsage =
     "  diff     compares the TV (or Radio) lists of two files: prints the numbers of the\n"
     "           UPDATE channels that are in no slot of MAIN, a line \"--\", then the numbers\n"
     "           of the MAIN channels missing from UPDATE; --ignore-names leaves the names\n"
-    "           out of the first comparison (the second always ignores them)\n";
+    "           out of the first comparison (the second always ignores them)\n"
+    "  duplicates  lists the groups of channels in the TV (or Radio) list that share\n"
+    "           frequency, polarisation, satellite, PIDs, service ID and FEC (in the Radio\n"
+    "           list the video PID is ignored), as Find Duplicates does: \"*\" heads a group;\n"
+    "           then number, list, name, satellite number and frequency, tab-separated\n";
 
 int usage() {
     std::fputs(kUsage, stderr);

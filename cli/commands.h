@@ -10,5 +10,6 @@ int runDump(const Arguments& args);
 int runPrint(const Arguments& args);
 int runSort(const Arguments& args);
 int runDiff(const Arguments& args);
+int runDuplicates(const Arguments& args);
 
 } // namespace kanalo::cli

@@ -23,5 +23,7 @@ int main(int argc, char** argv) {
         return runSort(args);
     if (command == "diff")
         return runDiff(args);
+    if (command == "duplicates")
+        return runDuplicates(args);
     return usage();
 }
