@@ -10,6 +10,7 @@ int runDump(const Arguments& args);
 int runPrint(const Arguments& args);
 int runSort(const Arguments& args);
 int runDiff(const Arguments& args);
+int runImportDvb(const Arguments& args);
 int runDuplicates(const Arguments& args);
 
 } // namespace kanalo::cli

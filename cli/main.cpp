@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
         return runSort(args);
     if (command == "diff")
         return runDiff(args);
+    if (command == "import-dvb")
+        return runImportDvb(args);
     if (command == "duplicates")
         return runDuplicates(args);
     return usage();
