@@ -12,7 +12,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <string>
-#include <termios.h>
 #include <thread>
 #include <unistd.h>
 
@@ -35,37 +34,13 @@ public:
         ::setenv("KANALO_COM4", ::ptsname(master_), 1);
         ::fcntl(master_, F_SETFL, O_NONBLOCK);
     }
-    ~FakeReceiver() {
-        if (probe_ >= 0)
-            ::close(probe_);
-        hangUp();
-    }
+    ~FakeReceiver() { ::close(master_); }
     void say(const std::string& text) {
         ASSERT_EQ(::write(master_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
-    }
-    std::string heard() {
-        std::string text;
-        char buffer[4096];
-        ssize_t got = 0;
-        while ((got = ::read(master_, buffer, sizeof buffer)) > 0)
-            text.append(buffer, static_cast<std::size_t>(got));
-        return text;
-    }
-    // Holds the tool's output back as flow control would (before the tool opens the port).
-    void stopToolOutput() {
-        probe_ = ::open(::ptsname(master_), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        ASSERT_GE(probe_, 0);
-        ASSERT_EQ(::tcflow(probe_, TCOOFF), 0);
-    }
-    void hangUp() {
-        if (master_ >= 0)
-            ::close(master_);
-        master_ = -1;
     }
 
 private:
     int master_ = -1;
-    int probe_ = -1;
 };
 
 double secondsSince(Clock::time_point start) {
@@ -88,20 +63,6 @@ TEST(LegacySetupCom, OnlyPortsOneToFourAndExistingDevices) {
     EXPECT_FALSE(setupCom(port, 2, standardBaud));
     EXPECT_EQ(errno, ENOENT);
     EXPECT_FALSE(port.isOpen());
-}
-
-TEST(LegacyReadLine, RemovesOnlyTheLineEnd) {
-    FakeReceiver receiver;
-    LegacyPort port;
-    ASSERT_TRUE(setupCom(port, testPort, standardBaud));
-    receiver.say("a\tb\rc\r\r\n\nlast\n");
-    std::string line;
-    ASSERT_TRUE(ReadLine(port, line, 500));
-    EXPECT_EQ(line, "a\tb\rc");
-    ASSERT_TRUE(ReadLine(port, line, 500));
-    EXPECT_EQ(line, "");
-    ASSERT_TRUE(ReadLine(port, line, 500));
-    EXPECT_EQ(line, "last");
 }
 
 TEST(LegacyReadLine, CutsLongLinesIntoBufferSizedPieces) {
@@ -158,41 +119,6 @@ TEST(LegacyReadLine, TheLimitIsPerByteNotPerLine) {
     EXPECT_TRUE(ReadLine(port, line, 400));
     trickle.join();
     EXPECT_EQ(line, "slow");
-}
-
-TEST(LegacyReadLine, AHangUpFailsAtOnce) {
-    FakeReceiver receiver;
-    LegacyPort port;
-    ASSERT_TRUE(setupCom(port, testPort, standardBaud));
-    receiver.say("partial");
-    receiver.hangUp();
-    std::string line;
-    auto start = Clock::now();
-    EXPECT_FALSE(ReadLine(port, line, 5000));
-    EXPECT_EQ(errno, EIO);
-    EXPECT_LT(secondsSince(start), 1.0);
-}
-
-TEST(LegacyWriteFileTO, WritesEveryByteOrFailsWithItsOwnTimeOutCode) {
-    {
-        FakeReceiver receiver;
-        LegacyPort port;
-        ASSERT_TRUE(setupCom(port, testPort, standardBaud));
-        std::string bytes(3000, 'w');
-        bytes += "\n";
-        EXPECT_TRUE(WriteFileTO(port, bytes, 1000));
-        std::this_thread::sleep_for(50ms);
-        EXPECT_EQ(receiver.heard(), bytes);
-    }
-    FakeReceiver stalled;
-    stalled.stopToolOutput();
-    LegacyPort port;
-    ASSERT_TRUE(setupCom(port, testPort, standardBaud));
-    auto start = Clock::now();
-    EXPECT_FALSE(WriteFileTO(port, "request", 300));
-    EXPECT_EQ(errno, writeTimedOutError);
-    EXPECT_GE(secondsSince(start), 0.3);
-    EXPECT_LT(secondsSince(start), 1.5);
 }
 
 TEST(LegacyIsEmptyLine, OnlyBlanksAndTabsUpToTheFirstLineFeed) {
