@@ -1,16 +1,11 @@
 // kanalo-list import-dvb, run as the real program.
 #include "channels/channel_file.h"
 #include "dvb_builder.h"
-#include "test_files.h"
+#include "run_kanalo_list.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <memory>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <vector>
-
-extern char** environ;
 
 namespace kanalo {
 namespace {
@@ -20,33 +15,9 @@ using test::readFile;
 using test::TempDir;
 using test::writeFile;
 
-struct RunResult {
-    int exitCode = -1;
-    std::string err;
-};
-
-RunResult runKanaloList(const TempDir& dir, std::vector<std::string> args) {
+test::RunResult runImport(const TempDir& dir, std::vector<std::string> args) {
     args.insert(args.begin(), "import-dvb");
-    args.insert(args.begin(), KANALO_LIST_BINARY);
-    std::vector<char*> argv;
-    for (auto& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const fs::path errPath = dir / "stderr.txt";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    pid_t pid = 0;
-    RunResult result;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    result.err = readFile(errPath);
-    return result;
+    return test::runKanaloList(dir, std::move(args));
 }
 
 std::string sampleDvb() {
@@ -61,8 +32,7 @@ std::string sampleDvb() {
 TEST(ImportDvbCommand, SavesEveryGroupAsAListFile) {
     const TempDir dir;
     writeFile(dir / "in.dvb", sampleDvb());
-    ASSERT_EQ(runKanaloList(dir, {(dir / "in.dvb").string(), (dir / "out.dat").string()}).exitCode,
-              0);
+    ASSERT_EQ(runImport(dir, {(dir / "in.dvb").string(), (dir / "out.dat").string()}).exitCode, 0);
     auto table = std::make_unique<ChannelTable>();
     ASSERT_EQ(loadChannelFile(dir / "out.dat", *table), LoadStatus::Ok);
     const ConstChannelList tv = std::as_const(*table).tv();
@@ -79,10 +49,10 @@ TEST(ImportDvbCommand, ShortFormAndBackupOfAnExistingOutput) {
     const TempDir dir;
     writeFile(dir / "in.dvb", sampleDvb());
     writeFile(dir / "out.dat", "old\r\n");
-    ASSERT_EQ(runKanaloList(
-                  dir, {(dir / "in.dvb").string(), (dir / "out.dat").string(), "--form", "short"})
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        runImport(dir, {(dir / "in.dvb").string(), (dir / "out.dat").string(), "--form", "short"})
+            .exitCode,
+        0);
     EXPECT_EQ(readFile(dir / "out.bak"), "old\r\n");
     const std::string out = readFile(dir / "out.dat");
     // The short form ends each line with the name: no EPG flag, no bouquet.
@@ -99,7 +69,7 @@ TEST(ImportDvbCommand, FailuresLeaveTheOutputAlone) {
     };
     for (const Case& c : {Case{(dir / "missing.dvb").string(), "Cannot open file.\n"},
                           Case{(dir / "wrong.dvb").string(), "Wrong file version.\n"}}) {
-        const RunResult result = runKanaloList(dir, {c.input, (dir / "old.dat").string()});
+        const test::RunResult result = runImport(dir, {c.input, (dir / "old.dat").string()});
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(result.err, c.message);
     }
@@ -109,7 +79,7 @@ TEST(ImportDvbCommand, FailuresLeaveTheOutputAlone) {
     for (const std::vector<std::string>& args : {std::vector<std::string>{"in.dvb"},
                                                  {"in.dvb", "out.dat", "--form", "wide"},
                                                  {"in.dvb", "out.dat", "--radio"}})
-        EXPECT_EQ(runKanaloList(dir, args).exitCode, 2);
+        EXPECT_EQ(runImport(dir, args).exitCode, 2);
 }
 
 } // namespace

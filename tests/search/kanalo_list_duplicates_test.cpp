@@ -1,34 +1,17 @@
 // The duplicates sub-command, run as the real program.
-#include "test_files.h"
+#include "run_kanalo_list.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/wait.h>
 
 namespace kanalo {
 namespace {
 
 using test::readFile;
+using test::runKanaloList;
+using test::RunResult;
 using test::TempDir;
 using test::writeFile;
-
-struct RunResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-RunResult runKanaloList(const TempDir& dir, const std::string& args) {
-    const std::string command = std::string("'") + KANALO_LIST_BINARY + "' " + args + " >'" +
-                                (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
-    const int status = std::system(command.c_str());
-    RunResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = readFile(dir / "out");
-    result.err = readFile(dir / "err");
-    return result;
-}
 
 // One long-form line; video PID 0 puts it into the Radio list.
 std::string line(const std::string& name, int mhz, int videoPid, int audioPid) {
@@ -44,11 +27,11 @@ TEST(KanaloListDuplicates, PrintsTheGroupsOfOneList) {
                       line("Eins HD", 12000, 200, 201) + line("Radio A", 10900, 0, 90) +
                       line("Radio \xC4", 10900, 0, 90)); // Ä
 
-    RunResult run = runKanaloList(dir, "duplicates '" + in + "'");
+    RunResult run = runKanaloList(dir, {"duplicates", in});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "*\t001\tTV\tEins\t01\t12000\n \t003\tTV\tEins HD\t01\t12000\n");
 
-    run = runKanaloList(dir, "duplicates '" + in + "' --radio");
+    run = runKanaloList(dir, {"duplicates", in, "--radio"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out,
               "*\t001\tRadio\tRadio A\t01\t10900\n \t002\tRadio\tRadio \xC3\x84\t01\t10900\n");
@@ -56,12 +39,12 @@ TEST(KanaloListDuplicates, PrintsTheGroupsOfOneList) {
 
 TEST(KanaloListDuplicates, RefusesBadCommandLinesAndMissingFiles) {
     TempDir dir;
-    RunResult run = runKanaloList(dir, "duplicates");
+    RunResult run = runKanaloList(dir, {"duplicates"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.err.find("kanalo-list duplicates IN [--radio]"), std::string::npos);
-    run = runKanaloList(dir, "duplicates '" + (dir / "in.dat").string() + "' --tv");
+    run = runKanaloList(dir, {"duplicates", (dir / "in.dat").string(), "--tv"});
     EXPECT_EQ(run.exitCode, 2);
-    run = runKanaloList(dir, "duplicates '" + (dir / "missing.dat").string() + "'");
+    run = runKanaloList(dir, {"duplicates", (dir / "missing.dat").string()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "Cannot open file.\n");
     EXPECT_EQ(run.out, "");
