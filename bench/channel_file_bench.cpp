@@ -3,6 +3,7 @@
 #include "channels/channel_file.h"
 #include "channels/channel_file_reader.h"
 #include "channels/channel_file_writer.h"
+#include "full_table.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -14,32 +15,7 @@ namespace {
 
 using namespace kanalo;
 
-std::unique_ptr<ChannelTable> fullTable() {
-    auto table = std::make_unique<ChannelTable>();
-    unsigned i = 0;
-    for (auto& r : table->slots()) {
-        const bool radio = i >= kListCapacity;
-        r.setFree(false);
-        r.setVideoPid(radio ? 0 : 160 + i % 7000);
-        r.setAudioPid(80 + i % 8000);
-        r.setPcrPid(160 + i % 7000);
-        r.setServiceId(28000 + i);
-        r.setFrequency(10700 + i % 2050);
-        r.setPolarisation(i % 2);
-        r.setSymbolRate(27500);
-        r.setFecCode(i % 6);
-        r.setSatelliteIndex(i % 32);
-        r.setInUserList(i % 3 == 0);
-        r.setEpg(i % 3 == 0);
-        r.setBouquetNumber(i % 100);
-        char name[40];
-        std::snprintf(name, sizeof name, "Channel %04u with a long name..", i);
-        r.setName(name);
-        r.setBouquetName("Bouquet with a 31-character nam");
-        ++i;
-    }
-    return table;
-}
+using bench::fullTable;
 
 void BM_ReadFullTable(benchmark::State& state) {
     const std::string text = writeChannelText(*fullTable(), FileForm::Long);

@@ -1,6 +1,7 @@
 // The channel list view on a full list, offscreen: ShowList with renumbering, and start-up to
 // the first painted window with a full list loaded at start.
 #include "channels/channel_file.h"
+#include "full_table.h"
 #include "shell/main_frame.h"
 #include "view/row_list_view.h"
 
@@ -15,30 +16,7 @@ namespace {
 
 using namespace kanalo;
 
-std::unique_ptr<ChannelTable> fullTable() {
-    auto table = std::make_unique<ChannelTable>();
-    unsigned i = 0;
-    for (auto& r : table->slots()) {
-        const bool radio = i >= kListCapacity;
-        r.setFree(false);
-        r.setVideoPid(radio ? 0 : 160 + i % 7000);
-        r.setAudioPid(80 + i % 8000);
-        r.setPcrPid(160 + i % 7000);
-        r.setServiceId(28000 + i);
-        r.setFrequency(10700 + i % 2050);
-        r.setPolarisation(i % 2);
-        r.setSymbolRate(27500);
-        r.setFecCode(i % 6);
-        r.setSatelliteIndex(i % 32);
-        r.setInUserList(i % 3 == 0);
-        r.setEpg(i % 3 == 0);
-        char name[40];
-        std::snprintf(name, sizeof name, "Channel %04u with a long name..", i);
-        r.setName(name);
-        ++i;
-    }
-    return table;
-}
+using bench::fullTable;
 
 void BM_ShowListRenumberFullList(benchmark::State& state) {
     EditorState editor;
