@@ -1,3 +1,4 @@
+#include "editor_window.h"
 #include "scripted_prompter.h"
 #include "shell/main_frame.h"
 #include "shell/start_up.h"
@@ -16,14 +17,9 @@ using namespace kanalo;
 
 namespace {
 
-struct Fixture {
+struct Fixture : test::EditorWindow {
     explicit Fixture(int firmware = 2) {
-        store = std::make_unique<QSettings>(dir.filePath(QStringLiteral("Kanalo.ini")),
-                                            QSettings::IniFormat);
-        EditorState state;
-        state.settings = EditorSettings::read(*store);
-        state.receiver = {firmware == 2 ? BoxType::Pella1Plus : BoxType::Pella1Rondel, firmware};
-        frame = std::make_unique<CMainFrame>(std::move(state), *store);
+        open({}, {firmware == 2 ? BoxType::Pella1Plus : BoxType::Pella1Rondel, firmware});
         frame->resize(900, 500);
         frame->show();
         frame->loadFile(QStringLiteral(KANALO_SAMPLE_LIST));
@@ -44,9 +40,6 @@ struct Fixture {
         });
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CMainFrame> frame;
     test::ScriptedPrompter prompts;
 };
 

@@ -1,3 +1,4 @@
+#include "editor_window.h"
 #include "scripted_prompter.h"
 #include "shell/compare_dialog.h"
 #include "shell/main_frame.h"
@@ -19,14 +20,9 @@ using Field = CCompareDlg::Field;
 namespace {
 
 // The sample list as main list and as Update-List, the Update-List on screen.
-struct Fixture {
+struct Fixture : test::EditorWindow {
     Fixture() {
-        store = std::make_unique<QSettings>(dir.filePath(QStringLiteral("Kanalo.ini")),
-                                            QSettings::IniFormat);
-        EditorState state;
-        state.settings = EditorSettings::read(*store);
-        state.receiver = {BoxType::Pella1Plus, 2};
-        frame = std::make_unique<CMainFrame>(std::move(state), *store);
+        open();
         frame->resize(900, 500);
         frame->show();
         frame->loadFile(QStringLiteral(KANALO_SAMPLE_LIST));
@@ -57,9 +53,6 @@ struct Fixture {
         return withDialog([&] { action(Command::ShowDifferencesByName)->trigger(); }, inspect);
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CMainFrame> frame;
     test::ScriptedPrompter prompts;
 };
 

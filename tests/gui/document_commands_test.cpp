@@ -1,3 +1,4 @@
+#include "editor_window.h"
 #include "scripted_prompter.h"
 #include "shell/document_commands.h"
 #include "shell/main_frame.h"
@@ -22,18 +23,9 @@ QByteArray sampleBytes() {
     return file.readAll();
 }
 
-struct Fixture {
+struct Fixture : test::EditorWindow {
     explicit Fixture(const QString& iniText = {}) {
-        const QString ini = dir.filePath(QStringLiteral("Kanalo.ini"));
-        QFile file(ini);
-        file.open(QIODevice::WriteOnly);
-        file.write(iniText.toUtf8());
-        file.close();
-        store = std::make_unique<QSettings>(ini, QSettings::IniFormat);
-        EditorState state;
-        state.settings = EditorSettings::read(*store);
-        state.receiver = {BoxType::Pella1Plus, 2};
-        frame = std::make_unique<CMainFrame>(std::move(state), *store);
+        open(iniText);
         frame->resize(900, 500);
         frame->show();
     }
@@ -49,9 +41,6 @@ struct Fixture {
     QString cell(int row, int position) { return view()->rows().rowData(row).texts[position]; }
     void trigger(Command command) { frame->action(command)->trigger(); }
 
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CMainFrame> frame;
     test::ScriptedPrompter prompts;
 };
 

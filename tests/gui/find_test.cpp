@@ -1,3 +1,4 @@
+#include "editor_window.h"
 #include "ops/channel_list_dialog.h"
 #include "ops/find_dialog.h"
 #include "scripted_prompter.h"
@@ -39,14 +40,9 @@ void whenShown(QWidget* owner, std::function<void(Dialog&)> handler, int tries =
     });
 }
 
-struct Fixture {
+struct Fixture : test::EditorWindow {
     Fixture() {
-        store = std::make_unique<QSettings>(dir.filePath(QStringLiteral("Kanalo.ini")),
-                                            QSettings::IniFormat);
-        EditorState state;
-        state.settings = EditorSettings::read(*store);
-        state.receiver = {BoxType::Pella1Plus, 2};
-        frame = std::make_unique<CMainFrame>(std::move(state), *store);
+        open();
         frame->resize(900, 500);
         frame->show();
         frame->loadFile(QStringLiteral(KANALO_SAMPLE_LIST));
@@ -93,9 +89,6 @@ struct Fixture {
         tv()[static_cast<std::size_t>(target)].setSymbolRate(1234);
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CMainFrame> frame;
     test::ScriptedPrompter prompts;
 };
 

@@ -1,4 +1,5 @@
 #include "dvb_builder.h"
+#include "editor_window.h"
 #include "ops/import_commands.h"
 #include "scripted_prompter.h"
 #include "shell/main_frame.h"
@@ -34,18 +35,9 @@ std::string groupedFile() {
            dvbGroup("Two") + dvbChannel("Two A") + dvbGroup("Three") + dvbChannel("Three A");
 }
 
-struct Fixture {
+struct Fixture : test::EditorWindow {
     explicit Fixture(const QString& iniText = {}) {
-        const QString ini = dir.filePath(QStringLiteral("Kanalo.ini"));
-        QFile file(ini);
-        file.open(QIODevice::WriteOnly);
-        file.write(iniText.toUtf8());
-        file.close();
-        store = std::make_unique<QSettings>(ini, QSettings::IniFormat);
-        EditorState state;
-        state.settings = EditorSettings::read(*store);
-        state.receiver = {BoxType::Pella1Plus, 2};
-        frame = std::make_unique<CMainFrame>(std::move(state), *store);
+        open(iniText);
         frame->resize(900, 500);
         frame->show();
         commands = frame->findChild<ImportCommands*>();
@@ -82,9 +74,6 @@ struct Fixture {
         return frame->view()->rows().rowData(row).texts[position];
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CMainFrame> frame;
     ImportCommands* commands = nullptr;
     test::ScriptedPrompter prompts;
     ImportCommands::FileChoice chosen;

@@ -1,3 +1,4 @@
+#include "editor_window.h"
 #include "ops/options_sheet.h"
 #include "ops/prop_autoload.h"
 #include "ops/prop_pid.h"
@@ -28,19 +29,10 @@ using namespace kanalo;
 
 namespace {
 
-struct Fixture {
+struct Fixture : test::EditorWindow {
     explicit Fixture(const QString& iniText = {}, BoxType box = BoxType::Pella1Plus,
                      int firmware = 2) {
-        const QString ini = dir.filePath(QStringLiteral("Kanalo.ini"));
-        QFile file(ini);
-        file.open(QIODevice::WriteOnly);
-        file.write(iniText.toUtf8());
-        file.close();
-        store = std::make_unique<QSettings>(ini, QSettings::IniFormat);
-        EditorState state;
-        state.settings = EditorSettings::read(*store);
-        state.receiver = {box, firmware};
-        frame = std::make_unique<CMainFrame>(std::move(state), *store);
+        open(iniText, {box, firmware});
         frame->resize(900, 500);
         frame->show();
         frame->loadFile(QStringLiteral(KANALO_SAMPLE_LIST));
@@ -75,9 +67,6 @@ struct Fixture {
         QVERIFY(shown);
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CMainFrame> frame;
     test::ScriptedPrompter prompts;
 };
 

@@ -1,4 +1,5 @@
 #include "channels/windows1252.h"
+#include "editor_window.h"
 #include "ops/print_commands.h"
 #include "scripted_prompter.h"
 #include "shell/main_frame.h"
@@ -36,18 +37,9 @@ QString squeezed(const QString& line) {
     return line.simplified();
 }
 
-struct Fixture {
+struct Fixture : test::EditorWindow {
     explicit Fixture(const QString& iniText = {}) {
-        const QString ini = dir.filePath(QStringLiteral("Kanalo.ini"));
-        QFile file(ini);
-        file.open(QIODevice::WriteOnly);
-        file.write(iniText.toUtf8());
-        file.close();
-        store = std::make_unique<QSettings>(ini, QSettings::IniFormat);
-        EditorState state;
-        state.settings = EditorSettings::read(*store);
-        state.receiver = {BoxType::Pella1Plus, 2};
-        frame = std::make_unique<CMainFrame>(std::move(state), *store);
+        open(iniText);
         frame->resize(900, 500);
         frame->show();
         commands = frame->findChild<PrintCommands*>();
@@ -140,9 +132,6 @@ struct Fixture {
         return rows;
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CMainFrame> frame;
     PrintCommands* commands = nullptr;
     test::ScriptedPrompter prompts;
     int jobs = 0;
