@@ -40,22 +40,10 @@ void printUsage() {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    ParseResult parsed = parseToolArguments(arguments, "l");
-    switch (parsed.verdict) {
-    case ParseVerdict::ShowUsage:
-        printUsage();
+    const std::optional<ToolOptions> accepted = acceptToolArguments(argc, argv, "l", printUsage);
+    if (!accepted)
         return 1;
-    case ParseVerdict::InvalidPort:
-        std::fputs("invalid port\n", stderr);
-        return 1;
-    case ParseVerdict::InvalidBaudrate:
-        std::fputs("invalid baudrate\n", stderr);
-        return 1;
-    case ParseVerdict::Accepted:
-        break;
-    }
-    const ToolOptions& options = parsed.options;
+    const ToolOptions& options = *accepted;
     std::FILE* output = options.hasFileName ? std::fopen(options.fileName.c_str(), "wb") : nullptr;
     if (!output) {
         std::fputs("Error: unable to open file.\n", stderr);

@@ -85,22 +85,10 @@ int upload(SerialLink& link, std::FILE* file, const ToolOptions& options) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    ParseResult parsed = parseToolArguments(arguments, "t");
-    switch (parsed.verdict) {
-    case ParseVerdict::ShowUsage:
-        printUsage();
+    const std::optional<ToolOptions> accepted = acceptToolArguments(argc, argv, "t", printUsage);
+    if (!accepted)
         return 1;
-    case ParseVerdict::InvalidPort:
-        std::fputs("invalid port\n", stderr);
-        return 1;
-    case ParseVerdict::InvalidBaudrate:
-        std::fputs("invalid baudrate\n", stderr);
-        return 1;
-    case ParseVerdict::Accepted:
-        break;
-    }
-    const ToolOptions& options = parsed.options;
+    const ToolOptions& options = *accepted;
     std::FILE* file = options.hasFileName ? std::fopen(options.fileName.c_str(), "rb") : nullptr;
     struct stat status {};
     if (file && (::fstat(::fileno(file), &status) != 0 || S_ISDIR(status.st_mode))) {

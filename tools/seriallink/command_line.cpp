@@ -1,6 +1,7 @@
 #include "seriallink/command_line.h"
 
 #include <charconv>
+#include <cstdio>
 
 namespace kanalo::serial {
 
@@ -76,6 +77,26 @@ ParseResult parseToolArguments(const std::vector<std::string_view>& arguments,
     }
     result.verdict = ParseVerdict::Accepted;
     return result;
+}
+
+std::optional<ToolOptions> acceptToolArguments(int argc, char** argv, std::string_view extraLetters,
+                                               void (*printUsage)()) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    ParseResult parsed = parseToolArguments(arguments, extraLetters);
+    switch (parsed.verdict) {
+    case ParseVerdict::ShowUsage:
+        printUsage();
+        return std::nullopt;
+    case ParseVerdict::InvalidPort:
+        std::fputs("invalid port\n", stderr);
+        return std::nullopt;
+    case ParseVerdict::InvalidBaudrate:
+        std::fputs("invalid baudrate\n", stderr);
+        return std::nullopt;
+    case ParseVerdict::Accepted:
+        break;
+    }
+    return std::move(parsed.options);
 }
 
 } // namespace kanalo::serial

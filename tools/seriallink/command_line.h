@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,5 +40,10 @@ ParseResult parseToolArguments(const std::vector<std::string_view>& arguments,
 
 // A whole decimal number greater than zero that fits `unsigned`; anything else is refused.
 bool parsePositiveDecimal(std::string_view text, unsigned& value);
+
+// The same for a tool's main(): prints the usage text, "invalid port" or "invalid baudrate"
+// as the rules say; nothing returned means the tool ends with exit code 1.
+std::optional<ToolOptions> acceptToolArguments(int argc, char** argv, std::string_view extraLetters,
+                                               void (*printUsage)());
 
 } // namespace kanalo::serial
