@@ -5,6 +5,7 @@
 #include "shell/main_frame.h"
 #include "view/row_list_view.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSettings>
@@ -103,6 +104,68 @@ void BM_StartUpToFirstPaintWithFullList(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartUpToFirstPaintWithFullList)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Edit > Delete of 1000 selected rows (every other one) on a full list, and Paste of 1000
+// channels after the first row of a half-empty list, each with the rows' rebuild.
+struct EditorOnFullList {
+    EditorOnFullList() : store(dir.filePath(QStringLiteral("Kanalo.ini")), QSettings::IniFormat) {
+        EditorState editor;
+        editor.settings = EditorSettings::read(store);
+        editor.receiver = {BoxType::Pella1Plus, 2};
+        editor.mainTable = fullTable();
+        frame = std::make_unique<CMainFrame>(std::move(editor), store);
+        frame->resize(1000, 700);
+        frame->show();
+        frame->view()->ShowList(ListKind::Tv, true);
+    }
+    void select(const std::vector<int>& rows) {
+        frame->view()->selectRows(rows);
+        frame->updateCommandStates();
+    }
+
+    QTemporaryDir dir;
+    QSettings store;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+void BM_DeleteThousandSelectedRows(benchmark::State& state) {
+    EditorOnFullList editor;
+    std::vector<int> rows;
+    for (int row = 0; row < 2000; row += 2)
+        rows.push_back(row);
+    const auto full = fullTable();
+    for (auto _ : state) {
+        state.PauseTiming();
+        *editor.frame->state().mainTable = *full;
+        editor.select(rows);
+        state.ResumeTiming();
+        editor.frame->action(Command::Delete)->trigger();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_DeleteThousandSelectedRows)->Unit(benchmark::kMillisecond);
+
+void BM_PasteThousandChannels(benchmark::State& state) {
+    EditorOnFullList editor;
+    std::vector<int> rows;
+    for (int row = 0; row < 1000; ++row)
+        rows.push_back(row);
+    editor.select(rows);
+    editor.frame->action(Command::Copy)->trigger();
+    const auto full = fullTable();
+    for (auto _ : state) {
+        state.PauseTiming();
+        ChannelTable& table = *editor.frame->state().mainTable;
+        table = *full;
+        for (std::size_t slot = 999; slot < kListCapacity; ++slot)
+            table.tv()[slot].setFree(true);
+        editor.select({0});
+        state.ResumeTiming();
+        editor.frame->action(Command::Paste)->trigger();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_PasteThousandChannels)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

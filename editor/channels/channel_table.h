@@ -56,6 +56,11 @@ using ConstChannelList = BasicChannelList<const ChannelRecord>;
 class ChannelTable {
 public:
     ChannelTable();
+    // Copies hold their own slots.
+    ChannelTable(const ChannelTable& other);
+    ChannelTable& operator=(const ChannelTable& other);
+    ChannelTable(ChannelTable&&) noexcept = default;
+    ChannelTable& operator=(ChannelTable&&) noexcept = default;
 
     ChannelList list(ListKind kind) { return ChannelList(half(kind)); }
     ConstChannelList list(ListKind kind) const { return ConstChannelList(half(kind)); }

@@ -161,7 +161,7 @@ void CMainFrame::updateCommandStates() {
     for (const Command listCommand : {C::SaveAs, C::OpenUpdate, C::SelectAll})
         actions_[listCommand]->setEnabled(loaded);
     actions_[C::Save]->setEnabled(state_.modified);
-    const std::size_t selected = loaded ? view_->selectionModel()->selectedRows().size() : 0;
+    const std::size_t selected = loaded ? view_->selectedRows().size() : 0;
     const bool editable = loaded && !state_.showingUpdate && !state_.numbersUnsorted;
     actions_[C::Copy]->setEnabled(selected > 0);
     actions_[C::Cut]->setEnabled(editable && selected > 0);

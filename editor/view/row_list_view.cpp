@@ -196,11 +196,15 @@ void CRowListView::onHeaderClicked(int displayPosition) {
     Q_EMIT sortRequested(columnKind(kind));
 }
 
+// Rows are selected whole, so the selection's ranges give the rows directly; asking the model
+// row by row costs time in the square of the number of ranges.
 std::vector<int> CRowListView::selectedRows() const {
     std::vector<int> result;
-    for (const QModelIndex& index : selectionModel()->selectedRows())
-        result.push_back(index.row());
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            result.push_back(row);
     std::sort(result.begin(), result.end());
+    result.erase(std::unique(result.begin(), result.end()), result.end());
     return result;
 }
 
