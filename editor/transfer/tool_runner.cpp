@@ -65,8 +65,10 @@ private:
 
 constexpr qsizetype kKeptOutput = 4096;
 
+} // namespace
+
 // Counters redrawn with a carriage return keep only their last state.
-QString finalStates(const QString& output) {
+QString ToolRunner::asTerminalShows(const QString& output) {
     QStringList lines;
     for (const QString& line : output.split(QLatin1Char('\n'))) {
         const QStringList states = line.split(QLatin1Char('\r'), Qt::SkipEmptyParts);
@@ -75,8 +77,6 @@ QString finalStates(const QString& output) {
     }
     return lines.join(QLatin1Char('\n'));
 }
-
-} // namespace
 
 ToolRunner::ToolRunner() {
     searchFolders << QCoreApplication::applicationDirPath();
@@ -148,7 +148,7 @@ int ToolRunner::run(QWidget* parent, const ToolInvocation& tool, const QString& 
     process.waitForFinished(5000);
     drain();
     progress.hide();
-    lastOutput_ = finalStates(lastOutput_);
+    lastOutput_ = asTerminalShows(lastOutput_);
     if (cancelled || process.exitStatus() != QProcess::NormalExit)
         return -1;
     return process.exitCode();

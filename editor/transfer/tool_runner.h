@@ -29,6 +29,9 @@ public:
             const QString& captureFile = {});
 
     QString resolve(const QString& launchName) const;
+    // Output as a terminal shows it: a counter redrawn after a carriage return keeps only its
+    // last state, and blank lines are dropped.
+    static QString asTerminalShows(const QString& output);
     // The end of what the last tool printed, its counters reduced to their final state.
     QString lastOutput() const { return lastOutput_; }
 

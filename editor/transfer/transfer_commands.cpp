@@ -153,7 +153,10 @@ void TransferCommands::sendToBox() {
     } else {
         QFile output(capture);
         if (output.open(QIODevice::ReadOnly))
-            prompter().information(&frame_, QString::fromLocal8Bit(output.readAll()));
+            // A counter that the tool redraws for every line would otherwise fill the box with
+            // thousands of lines.
+            prompter().information(
+                &frame_, ToolRunner::asTerminalShows(QString::fromLocal8Bit(output.readAll())));
     }
     QFile::remove(capture);
 }
