@@ -60,4 +60,23 @@ int loadTable(std::string_view path, ChannelTable& table) {
     return 0;
 }
 
+int saveTable(std::string_view path, const ChannelTable& table, FileForm form) {
+    if (const SaveStatus status = saveChannelFile(std::string(path), table, form);
+        status != SaveStatus::Ok)
+        return fail(statusMessage(status));
+    return 0;
+}
+
+std::optional<FileForm> outputForm(const Arguments& args) {
+    if (args.size() == 2)
+        return FileForm::Long;
+    if (args.size() != 4 || args[2] != "--form")
+        return std::nullopt;
+    if (args[3] == "short")
+        return FileForm::Short;
+    if (args[3] == "long")
+        return FileForm::Long;
+    return std::nullopt;
+}
+
 } // namespace kanalo::cli

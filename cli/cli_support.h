@@ -1,7 +1,9 @@
 #pragma once
 
+#include "channels/channel_file_writer.h"
 #include "channels/channel_table.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,5 +25,9 @@ int fail(const char* message);
 int writeToStdout(const std::string& text);
 // Loads a channel list file; 0 on success, else the exit code after reporting the failure.
 int loadTable(std::string_view path, ChannelTable& table);
+// Saves with the backup rule; 0 on success, else the exit code after reporting the failure.
+int saveTable(std::string_view path, const ChannelTable& table, FileForm form);
+// The form of "IN OUT [--form short|long]" (long by default); nothing for any other shape.
+std::optional<FileForm> outputForm(const Arguments& args);
 
 } // namespace kanalo::cli

@@ -47,10 +47,7 @@ int runSort(const Arguments& args) {
         return failed;
     const ChannelList channels = table->list(list);
     rewriteInOrder(channels, sortedSlotOrder(channels, list, *key));
-    if (const SaveStatus status = saveChannelFile(std::string(args[1]), *table, FileForm::Long);
-        status != SaveStatus::Ok)
-        return fail(statusMessage(status));
-    return 0;
+    return saveTable(args[1], *table, FileForm::Long);
 }
 
 } // namespace kanalo::cli
