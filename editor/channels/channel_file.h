@@ -3,6 +3,7 @@
 #include "channels/channel_file_writer.h"
 #include "channels/channel_table.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -15,7 +16,13 @@ enum class SaveStatus { Ok, WriteError };
 const char* statusMessage(LoadStatus status); // "Cannot open file." / "Read error."
 const char* statusMessage(SaveStatus status); // "File write error."
 
-// Reads a whole file into memory. On failure the output is left untouched.
+// The largest file any reader takes; a full list in the long form is under 600 KB.
+constexpr std::uintmax_t kMaxChannelFileSize = 16u << 20;
+
+// Reads a whole file into memory; every file input goes through here. Only regular files are
+// read: a device, pipe, socket or folder is CannotOpen at once (opening never waits for a
+// writer), a file over kMaxChannelFileSize is ReadError without being read. On failure the
+// output is left untouched.
 LoadStatus readWholeFile(const std::filesystem::path& path, std::string& bytes);
 
 // Reads a channel list file into the table. On failure the table is left untouched.
@@ -25,9 +32,12 @@ LoadStatus loadChannelFile(const std::filesystem::path& path, ChannelTable& tabl
 std::filesystem::path backupPathFor(const std::filesystem::path& path);
 
 // Saves the table with the backup rule: an existing file is kept as "<name>.bak" unless a
-// backup exists already (an existing backup is never replaced). The new content is written to
-// a temporary file beside the target and renamed over it only once it is complete, so a failed
-// save leaves the old file and any backup exactly as they were.
+// backup exists already (an existing backup is never replaced). A file the user may not write
+// is never replaced. The new content is written to a temporary file beside the target and
+// renamed over it only once it is complete; where the folder takes no new file, the file is
+// overwritten in place and its old bytes are written back if that fails. Either way a failed
+// save leaves the old file and any backup exactly as they were. A save through a symbolic link
+// writes the file it names; permission bits (and, where allowed, the owner) are kept.
 SaveStatus saveChannelFile(const std::filesystem::path& path, const ChannelTable& table,
                            FileForm form);
 

@@ -1,3 +1,4 @@
+#include "channels/channel_file.h"
 #include "json_dump.h"
 #include "run_kanalo_list.h"
 
@@ -64,6 +65,12 @@ TEST(KanaloListErrors, ReportFailuresAndUsage) {
     RunResult run = runKanaloList(dir, {"dump", (dir / "missing.dat").string()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "Cannot open file.\n");
+
+    writeFile(dir / "huge.dat", "");
+    fs::resize_file(dir / "huge.dat", kMaxChannelFileSize + 1);
+    run = runKanaloList(dir, {"dump", (dir / "huge.dat").string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Read error.\n");
 
     writeFile(dir / "in.dat", kTwoChannels);
     run = runKanaloList(dir, {"convert", (dir / "in.dat").string(), "/dev/full"});
