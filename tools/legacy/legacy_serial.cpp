@@ -80,7 +80,7 @@ bool WriteFileTO(LegacyPort& port, std::string_view bytes, unsigned long timeout
         timeoutMs == 0 ? serial::Deadline::never() : serial::Deadline::afterMs(timeoutMs);
     int fd = port.descriptor();
     while (!bytes.empty()) {
-        ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        ssize_t written = port.device_.write(bytes.data(), bytes.size());
         if (written > 0) {
             bytes.remove_prefix(static_cast<std::size_t>(written));
             continue;
@@ -92,7 +92,16 @@ bool WriteFileTO(LegacyPort& port, std::string_view bytes, unsigned long timeout
         if (!waitFor(fd, POLLOUT, deadline, writeTimedOutError))
             return false;
     }
-    return true;
+    switch (port.device_.drain(deadline).outcome) {
+    case serial::DrainOutcome::Drained:
+        return true;
+    case serial::DrainOutcome::TimedOut:
+        errno = writeTimedOutError;
+        return false;
+    case serial::DrainOutcome::Failed:
+        return false;
+    }
+    return false;
 }
 
 bool ReadLine(LegacyPort& port, std::string& line, unsigned long byteLimitMs) {

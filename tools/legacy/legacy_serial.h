@@ -34,6 +34,7 @@ public:
 private:
     friend bool setupCom(LegacyPort& port, unsigned portNumber, unsigned baud);
     friend bool ReadLine(LegacyPort& port, std::string& line, unsigned long byteLimitMs);
+    friend bool WriteFileTO(LegacyPort& port, std::string_view bytes, unsigned long timeoutMs);
 
     serial::PortDevice device_;
     // The last line read was cut at the buffer's end; its LF may still be on its way.
@@ -44,8 +45,9 @@ private:
 // device to settle. False with errno set on failure (portOutOfRangeError for other numbers).
 bool setupCom(LegacyPort& port, unsigned portNumber, unsigned baud);
 
-// Writes all bytes within `timeoutMs` in all (0: no limit). False with errno set on failure,
-// writeTimedOutError when the time ran out.
+// Writes all bytes and waits until they have left the port, within `timeoutMs` in all (0: no
+// limit), so a pause that follows starts when the receiver has the bytes. False with errno set
+// on failure, writeTimedOutError when the time ran out.
 bool WriteFileTO(LegacyPort& port, std::string_view bytes, unsigned long timeoutMs);
 
 // Reads one line; CR and LF at its end are removed. Waits at most `byteLimitMs` for each

@@ -171,16 +171,11 @@ bool PortDevice::setBaud(unsigned baud) {
         errno = EINVAL;
         return false;
     }
-    termios settings{};
     if (fd_ < 0) {
         errno = EBADF;
         return false;
     }
-    if (::tcgetattr(fd_, &settings) != 0)
-        return false;
-    if (::cfsetispeed(&settings, *speed) != 0 || ::cfsetospeed(&settings, *speed) != 0)
-        return false;
-    return ::tcsetattr(fd_, TCSANOW, &settings) == 0;
+    return portOperations().setSpeed(fd_, *speed);
 }
 
 bool PortDevice::readSettings() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "seriallink/port_operations.h"
+
 #include <optional>
 #include <string>
 #include <termios.h>
@@ -36,7 +38,14 @@ public:
     bool isOpen() const { return fd_ >= 0; }
     int descriptor() const { return fd_; }
 
-    // Changes the rate only, keeping every other setting.
+    // Writes what the driver takes now (non-blocking); the bytes may still wait in its queue.
+    ssize_t write(const char* bytes, std::size_t length) {
+        return portOperations().write(fd_, bytes, length);
+    }
+    // Waits until every byte written has left the port, at most until `deadline`.
+    DrainResult drain(const Deadline& deadline) { return portOperations().drain(fd_, deadline); }
+    // Changes the rate only, keeping every other setting. Bytes still queued would go out at
+    // the new rate: drain first.
     bool setBaud(unsigned baud);
     // Succeeds when the device's current settings can be read (the port is still usable).
     bool readSettings() const;

@@ -3,6 +3,7 @@
 #include "seriallink/deadline.h"
 #include "seriallink/protocol_words.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <poll.h>
@@ -18,9 +19,10 @@ constexpr unsigned openPauseMs = 500;
 // Result of trying to put one byte on the wire.
 enum class ByteOutcome { Sent, TimedOut, Failed };
 
-ByteOutcome putByte(int fd, char byte, const Deadline& deadline) {
+ByteOutcome putByte(PortDevice& device, char byte, const Deadline& deadline) {
+    int fd = device.descriptor();
     for (;;) {
-        ssize_t written = ::write(fd, &byte, 1);
+        ssize_t written = device.write(&byte, 1);
         if (written == 1)
             return ByteOutcome::Sent;
         if (written < 0 && errno == EINTR)
@@ -37,6 +39,22 @@ ByteOutcome putByte(int fd, char byte, const Deadline& deadline) {
             return ByteOutcome::Failed;
         }
         // Writable, or an error/hang-up that the next write() reports.
+    }
+}
+
+// Waits for the queued bytes to leave the wire, each within `timeoutMs` like a byte write:
+// TimedOut when none left in that time, with `waiting` (bytes queued before) then saying how
+// many never went out.
+ByteOutcome awaitWire(PortDevice& device, unsigned long timeoutMs, std::size_t& waiting) {
+    for (;;) {
+        DrainResult drained = device.drain(Deadline::afterMs(timeoutMs));
+        if (drained.outcome == DrainOutcome::Drained)
+            return ByteOutcome::Sent;
+        if (drained.outcome == DrainOutcome::Failed)
+            return ByteOutcome::Failed;
+        if (drained.waiting >= waiting)
+            return ByteOutcome::TimedOut;
+        waiting = drained.waiting;
     }
 }
 
@@ -80,13 +98,16 @@ BaudSwitch SerialLink::setReceiverBaud() {
 bool SerialLink::writeTimed(std::string_view bytes, unsigned long timeoutMs) {
     unsigned stallsInRow = 0;
     std::size_t next = 0;
-    while (next < bytes.size()) {
+    std::size_t queued = 0; // written since the port was last opened, possibly not yet sent
+    for (;;) {
         if (!device_.isOpen()) {
             errno = EBADF;
             return false;
         }
-        ByteOutcome outcome =
-            putByte(device_.descriptor(), bytes[next], Deadline::afterMs(timeoutMs));
+        bool allWritten = next == bytes.size();
+        ByteOutcome outcome = allWritten
+                                  ? awaitWire(device_, timeoutMs, queued)
+                                  : putByte(device_, bytes[next], Deadline::afterMs(timeoutMs));
         if (outcome == ByteOutcome::Failed) {
             int error = errno;
             device_.purgeOutput();
@@ -102,33 +123,41 @@ bool SerialLink::writeTimed(std::string_view bytes, unsigned long timeoutMs) {
         }
         if (outcome == ByteOutcome::TimedOut) {
             ++stallsInRow;
+            // The reopen drops what is still queued: those bytes go again.
+            if (allWritten)
+                next -= std::min(queued, next);
+            queued = 0;
             if (!reopenAfterStall())
                 return false;
             continue;
         }
         stallsInRow = 0;
+        if (allWritten)
+            return true;
         ++next;
+        ++queued;
     }
-    return true;
 }
 
 bool SerialLink::writeWithin(std::string_view bytes, unsigned long totalMs) {
     Deadline deadline = Deadline::afterMs(totalMs);
+    auto fail = [this](int error) {
+        device_.purgeOutput();
+        errno = error;
+        return false;
+    };
     for (char byte : bytes) {
         if (!device_.isOpen()) {
             errno = EBADF;
             return false;
         }
-        ByteOutcome outcome = putByte(device_.descriptor(), byte, deadline);
-        if (outcome != ByteOutcome::Sent) {
-            if (outcome == ByteOutcome::TimedOut)
-                errno = ETIMEDOUT;
-            int error = errno;
-            device_.purgeOutput();
-            errno = error;
-            return false;
-        }
+        ByteOutcome outcome = putByte(device_, byte, deadline);
+        if (outcome != ByteOutcome::Sent)
+            return fail(outcome == ByteOutcome::TimedOut ? ETIMEDOUT : errno);
     }
+    DrainResult drained = device_.drain(deadline);
+    if (drained.outcome != DrainOutcome::Drained)
+        return fail(errno);
     return true;
 }
 

@@ -45,12 +45,15 @@ public:
     // the acknowledgement. Only Failed is fatal: many receivers never acknowledge.
     BaudSwitch setReceiverBaud();
 
-    // Writes one byte per operation, each within `timeoutMs`. A byte time-out reopens the
-    // port at the chosen rate and tries again; after `reopenLimit` such reopens in a row the
-    // write fails. Deadline::noLimitMs means no limit.
+    // Writes one byte per operation, each within `timeoutMs`, and returns once they have all
+    // left the port (the queue must lose a byte within `timeoutMs`), so a rate change or an
+    // answer's clock that follows does not overtake them. A byte time-out reopens the port at
+    // the chosen rate and sends again what did not go out; after `reopenLimit` such reopens in
+    // a row the write fails. Deadline::noLimitMs means no limit.
     bool writeTimed(std::string_view bytes, unsigned long timeoutMs);
 
-    // Writes within an overall time limit, without reopening the port on a stall.
+    // Writes within an overall time limit, the bytes' leaving the port included, without
+    // reopening the port on a stall.
     bool writeWithin(std::string_view bytes, unsigned long totalMs);
 
     // Reads one reply line, waiting at most `timeoutMs` for each character. CR is skipped,
