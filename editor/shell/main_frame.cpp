@@ -2,9 +2,9 @@
 
 #include "channels/channel_file.h"
 #include "ops/clipboard_commands.h"
-#include "ops/options_commands.h"
 #include "ops/find_commands.h"
 #include "ops/import_commands.h"
+#include "ops/options_commands.h"
 #include "ops/print_commands.h"
 #include "shell/about_dialog.h"
 #include "shell/compare_commands.h"
@@ -260,10 +260,8 @@ void CMainFrame::configureColumns(bool printer) {
         return;
     }
     EditorSettings::writeListView(store_, *mask);
-    if (!(previous == state_.columnSets.screen)) {
-        view_->SaveColumnWidths(); // keep widths the user dragged before the columns change
-        view_->ReplaceColumns(previous);
-    }
+    if (!(previous == state_.columnSets.screen))
+        view_->ReplaceColumns();
 }
 
 void CMainFrame::showHelp() {

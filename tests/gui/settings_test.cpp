@@ -101,7 +101,7 @@ private Q_SLOTS:
         out.binFolder = QStringLiteral("/bin/boxes ä");
         out.autoLoad = QStringLiteral("/lists/auto.dat");
         out.columnWidths.setWidth(SizeClass::Small, ColumnKind::Frequency, 71);
-        out.columnWidths.setWidth(SizeClass::Large, ColumnKind::AudioPid, 0);
+        out.columnWidths.setWidth(SizeClass::Large, ColumnKind::AudioPid, 1);
         out.recentFiles = {"/a.dat", "/b,c.dat", "/d.dat", "/e.dat"};
         out.toolBarState = QByteArray("\x00\x01\xff state", 10);
 
