@@ -110,10 +110,18 @@ void CMainFrame::connectCommands() {
     on(C::Save, [this] { documents_->save(); });
     on(C::SaveAs, [this] { documents_->saveAs(); });
     on(C::OpenUpdate, [this] { documents_->openUpdate(); });
-    on(C::ViewTv, [this] { documents_->showHalf(ListKind::Tv); });
-    on(C::ViewRadio, [this] { documents_->showHalf(ListKind::Radio); });
-    on(C::MainList, [this] { documents_->showMainList(); });
-    on(C::UpdateList, [this] { documents_->showUpdateList(); });
+    // A check mark flips before the handler runs, which may stop early or be cancelled: the
+    // marks are set again afterwards from the list on screen.
+    const auto onSwitch = [&on, this](Command command, auto handler) {
+        on(command, [this, handler] {
+            handler();
+            updateCommandStates();
+        });
+    };
+    onSwitch(C::ViewTv, [this] { documents_->showHalf(ListKind::Tv); });
+    onSwitch(C::ViewRadio, [this] { documents_->showHalf(ListKind::Radio); });
+    onSwitch(C::MainList, [this] { documents_->showMainList(); });
+    onSwitch(C::UpdateList, [this] { documents_->showUpdateList(); });
     on(C::SelectAll, [this] { view_->selectAll(); });
     on(C::ToggleToolbar, [this](bool on) { toolBar_->setVisible(on); });
     on(C::ToggleStatusBar, [this](bool on) { statusBar()->setVisible(on); });

@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 using namespace kanalo;
 using Answer = Prompter::Answer;
@@ -219,6 +220,35 @@ private Q_SLOTS:
         f.state().settings.ignoreNames = true;
         f.trigger(Command::UpdateList);
         QCOMPARE(f.view()->selectedRows(), (std::vector<int>{2}));
+    }
+
+    void listCheckMarksShowTheListOnScreen() {
+        Fixture f;
+        QVERIFY(f.frame->loadFile(f.write("list.dat", sampleBytes())));
+        f.prompts.fileNames = {f.write("update.dat", sampleBytes())};
+        f.trigger(Command::OpenUpdate);
+        const auto marksFollow = [&] {
+            return f.frame->action(Command::MainList)->isChecked() == !f.state().showingUpdate &&
+                   f.frame->action(Command::UpdateList)->isChecked() == f.state().showingUpdate &&
+                   f.frame->action(Command::ViewTv)->isChecked() ==
+                       (f.state().shownList == ListKind::Tv) &&
+                   f.frame->action(Command::ViewRadio)->isChecked() ==
+                       (f.state().shownList == ListKind::Radio);
+        };
+        for (const Command command :
+             {Command::MainList, Command::MainList, Command::UpdateList, Command::UpdateList,
+              Command::ViewTv, Command::ViewRadio, Command::ViewRadio}) {
+            f.trigger(command);
+            QVERIFY2(marksFollow(), f.frame->action(command)->text().toUtf8());
+        }
+        // The Update-List sorted by name: a cancelled renumber question keeps it on screen.
+        Q_EMIT f.view()->headerClicked(1);
+        QVERIFY(f.state().numbersUnsorted);
+        f.prompts.answers = {Answer::Cancel, Answer::Cancel};
+        f.trigger(Command::MainList);
+        f.trigger(Command::ViewTv);
+        QVERIFY(f.state().showingUpdate);
+        QVERIFY(marksFollow());
     }
 
     void switchingHalvesKeepsEachScrollPosition() {
