@@ -222,6 +222,36 @@ private Q_SLOTS:
         QCOMPARE(f.view()->selectedRows(), (std::vector<int>{2}));
     }
 
+    void commandsThatReplaceOrSwitchTheListEndAPendingMove() {
+        Fixture f;
+        const QString path = f.write("list.dat", sampleBytes());
+        QVERIFY(f.frame->loadFile(path));
+        f.prompts.fileNames = {f.write("update.dat", sampleBytes())};
+        f.trigger(Command::OpenUpdate);
+        f.trigger(Command::MainList);
+        const auto armedThen = [&](const std::function<void()>& command) {
+            f.view()->armExchange(CRowListView::Exchange::Move, 1);
+            command();
+            return f.view()->pendingExchange();
+        };
+        const auto none = CRowListView::Exchange::None;
+        QCOMPARE(armedThen([&] { f.trigger(Command::Open); }), none); // file dialog cancelled
+        QCOMPARE(armedThen([&] { f.trigger(Command::OpenUpdate); }), none);
+        QCOMPARE(armedThen([&] { f.trigger(Command::ViewRadio); }), none);
+        QCOMPARE(armedThen([&] { f.trigger(Command::ViewTv); }), none);
+        QCOMPARE(armedThen([&] { f.trigger(Command::MainList); }), none);
+        QCOMPARE(armedThen([&] { f.trigger(Command::UpdateList); }), none);
+        QCOMPARE(armedThen([&] { f.trigger(Command::MainList); }), none);
+
+        // A click after opening a recent file selects, and moves nothing.
+        QCOMPARE(armedThen([&] { f.frame->documents().openRecent(path); }), none);
+        const std::string second(f.state().mainTable->tv()[1].name());
+        QTest::mouseClick(f.view()->viewport(), Qt::LeftButton, {},
+                          f.view()->visualRect(f.view()->rows().index(4, 0)).center());
+        QCOMPARE(f.state().mainTable->tv()[1].name(), second);
+        QVERIFY(!f.state().modified);
+    }
+
     void listCheckMarksShowTheListOnScreen() {
         Fixture f;
         QVERIFY(f.frame->loadFile(f.write("list.dat", sampleBytes())));
