@@ -82,10 +82,17 @@ void CMainFrame::createBars() {
     toolBar_->setIconSize(QSize(20, 20));
     actions_.fillToolBar(toolBar_);
 
-    // Pane 0 is the status bar's own message area; pane 1 has a fixed width.
+    // Two sunken panes: pane 0 stretches and shows the status bar's messages and prompts,
+    // pane 1 has a fixed width.
+    firstPane_ = new QLabel(this);
     secondPane_ = new QLabel(this);
+    for (QLabel* pane : {firstPane_, secondPane_})
+        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    firstPane_->setMinimumWidth(1); // long messages are cut, not widening the window
     secondPane_->setFixedWidth(kSecondPaneWidth);
+    statusBar()->addPermanentWidget(firstPane_, 1);
     statusBar()->addPermanentWidget(secondPane_);
+    connect(statusBar(), &QStatusBar::messageChanged, firstPane_, &QLabel::setText);
 }
 
 void CMainFrame::restorePlacement() {

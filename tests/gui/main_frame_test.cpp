@@ -7,9 +7,12 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -113,6 +116,23 @@ private Q_SLOTS:
         test::ScriptedPrompter prompts;
         f.frame->loadFile(QStringLiteral("/nonexistent/list.dat"));
         QCOMPARE(prompts.shown, QStringList{QStringLiteral("Datei kann nicht geöffnet werden.")});
+        // The column dialog's "&Default" reads the same in German.
+        QStringList buttons;
+        for (const QPushButton* button :
+             f.frame->findChild<CConfigListDlg*>()->findChildren<QPushButton*>())
+            buttons << button->text();
+        QVERIFY2(buttons.contains(QStringLiteral("&Default")), qPrintable(buttons.join(' ')));
+    }
+
+    void statusBarShowsTwoPanes() {
+        Fixture f;
+        QLabel* first = f.frame->firstStatusPane();
+        QLabel* second = f.frame->secondStatusPane();
+        QVERIFY(second->frameShape() != QFrame::NoFrame);
+        QCOMPARE(second->frameStyle(), first->frameStyle());
+        QCOMPARE(second->width(), 198);
+        f.frame->statusBar()->showMessage(QStringLiteral("Reading file ..."));
+        QCOMPARE(first->text(), QStringLiteral("Reading file ..."));
     }
 
     void commandsNeedALoadedList() {
