@@ -7,8 +7,6 @@ namespace kanalo {
 
 namespace {
 
-constexpr unsigned kMaxFrequency = 16383;
-constexpr unsigned kMaxSymbolRate = 65535;
 constexpr unsigned kSatelliteCount = 32;
 constexpr unsigned kDefaultSymbolRate = 27500;
 
@@ -76,15 +74,11 @@ std::vector<int> setPolarisation(ChannelList list, std::span<const int> selected
 }
 
 std::vector<int> setFrequency(ChannelList list, std::span<const int> selected, unsigned mhz) {
-    if (mhz > kMaxFrequency)
-        return {};
     return changeEach(list, selected, false,
                       [mhz](ChannelRecord& record) { record.setFrequency(mhz); });
 }
 
 std::vector<int> setSymbolRate(ChannelList list, std::span<const int> selected, unsigned rate) {
-    if (rate > kMaxSymbolRate)
-        return {};
     return changeEach(list, selected, false,
                       [rate](ChannelRecord& record) { record.setSymbolRate(rate); });
 }

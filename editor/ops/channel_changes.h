@@ -18,8 +18,9 @@ namespace kanalo {
 std::vector<int> setUserList(ChannelList list, std::span<const int> selected, bool on);
 // On only for channels in the user list; off for every channel.
 std::vector<int> setEpg(ChannelList list, std::span<const int> selected, bool on);
-// Values that do not fit the command change nothing: polarisation above 1 (only horizontal
-// and vertical are offered), frequency above 16383, symbol rate above 65535, satellite above 31.
+// Polarisation above 1 (only horizontal and vertical are offered) and satellite above 31 change
+// nothing. Frequency and symbol rate are stored cut to their fields, as the channel dialog
+// stores them.
 std::vector<int> setPolarisation(ChannelList list, std::span<const int> selected, unsigned value);
 std::vector<int> setFrequency(ChannelList list, std::span<const int> selected, unsigned mhz);
 std::vector<int> setSymbolRate(ChannelList list, std::span<const int> selected, unsigned rate);

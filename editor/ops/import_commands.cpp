@@ -80,12 +80,8 @@ ImportCommands::FileChoice ImportCommands::chooseDvbFile(QWidget* parent, const 
 }
 
 void ImportCommands::importDvb() {
-    frame_.view()->cancelPendingExchange();
-    if (state().showingUpdate && !frame_.documents().askRenumberQuestion())
+    if (!frame_.documents().beforeReplacingMainList())
         return;
-    if (!frame_.documents().askToSave())
-        return;
-    frame_.setModified(false);
     const FileChoice choice = chooseFile_(&frame_, state().settings.vbsFolder);
     if (choice.path.isEmpty())
         return;

@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -39,6 +40,10 @@ COptionsSheet::COptionsSheet(const OptionValues& values, bool& transferAsk,
     autoload_ = new CPropAutoload(values, listFolder, this);
     ports_ = new CPropPorts(values, serialDevices(), this);
     tabs_ = new QTabWidget(this);
+    // Without scroll arrows the tab bar asks for the room of all its tabs, so the sheet opens
+    // wide enough to show every page's tab in either language.
+    tabs_->tabBar()->setUsesScrollButtons(false);
+    tabs_->tabBar()->setElideMode(Qt::ElideNone);
     tabs_->addTab(general_, text("General"));
     tabs_->addTab(update_, text("Update"));
     tabs_->addTab(pid_, text("PID Values"));

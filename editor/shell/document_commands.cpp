@@ -149,14 +149,22 @@ bool DocumentCommands::askRenumberQuestion() {
     return true;
 }
 
-void DocumentCommands::open() {
+bool DocumentCommands::leaveShownList(bool askRenumber) {
+    // The armed source row would name a channel of a list no longer on screen.
     frame_.view()->cancelPendingExchange();
-    if (state().showingUpdate && !askRenumberQuestion())
+    return !askRenumber || askRenumberQuestion();
+}
+
+bool DocumentCommands::beforeReplacingMainList() {
+    if (!leaveShownList(state().showingUpdate) || !askToSave())
+        return false;
+    frame_.setModified(false);
+    return true;
+}
+
+void DocumentCommands::open() {
+    if (!beforeReplacingMainList())
         return;
-    if (!askToSave())
-        return;
-    state().modified = false;
-    frame_.updateCommandStates();
     const QString path = prompter().openFileName(&frame_, QString(), state().settings.vbsFolder,
                                                  channelListFilter());
     if (path.isEmpty() || !loadFile(path))
@@ -166,11 +174,8 @@ void DocumentCommands::open() {
 }
 
 void DocumentCommands::openRecent(const QString& path) {
-    if (state().showingUpdate && !askRenumberQuestion())
+    if (!beforeReplacingMainList())
         return;
-    if (!askToSave())
-        return;
-    state().modified = false;
     if (!loadFile(path)) {
         removeRecentFile(path);
         frame_.updateCommandStates();
@@ -212,10 +217,7 @@ bool DocumentCommands::saveAs() {
 }
 
 void DocumentCommands::openUpdate() {
-    if (!state().listLoaded())
-        return;
-    frame_.view()->cancelPendingExchange();
-    if (!state().showingUpdate && !askRenumberQuestion())
+    if (!state().listLoaded() || !leaveShownList(!state().showingUpdate))
         return;
     const QString title = text("Open Update Channel list").left(kMaxDialogTitleLength);
     const QString path =
@@ -251,10 +253,7 @@ void DocumentCommands::openUpdate() {
 }
 
 void DocumentCommands::showMainList() {
-    frame_.view()->cancelPendingExchange();
-    if (!state().showingUpdate)
-        return;
-    if (!askRenumberQuestion())
+    if (!leaveShownList(state().showingUpdate) || !state().showingUpdate)
         return;
     rememberTopLine(UpdateFirstLine);
     state().showingUpdate = false;
@@ -269,10 +268,7 @@ void DocumentCommands::showMainList() {
 }
 
 void DocumentCommands::showUpdateList() {
-    if (!state().hasUpdateList())
-        return;
-    frame_.view()->cancelPendingExchange();
-    if (!state().showingUpdate && !askRenumberQuestion())
+    if (!state().hasUpdateList() || !leaveShownList(!state().showingUpdate))
         return;
     if (state().showingUpdate) {
         markUpdateDifferences();
@@ -289,15 +285,8 @@ void DocumentCommands::showUpdateList() {
 }
 
 void DocumentCommands::showHalf(ListKind half) {
-    frame_.view()->cancelPendingExchange();
-    if (state().shownList == half) {
-        frame_.updateCommandStates(); // a click on the checked item leaves it checked
+    if (!leaveShownList(state().shownList != half) || state().shownList == half)
         return;
-    }
-    if (!askRenumberQuestion()) {
-        frame_.updateCommandStates();
-        return;
-    }
     QStatusBar* status = frame_.statusBar();
     const bool loaded = state().listLoaded();
     if (loaded) {

@@ -32,6 +32,12 @@ public:
     void showMainList();
     void showUpdateList();
 
+    // The first step of every command that replaces or switches the list on screen: a pending
+    // Move or Swap ends, and with askRenumber the renumber question is asked. False: stop.
+    bool leaveShownList(bool askRenumber);
+    // Before the main list is replaced by a file, an import or the Box's list: leaves the shown
+    // list, asks to save and clears modified. False: stop.
+    bool beforeReplacingMainList();
     // Asked before a modified main list is replaced or the program ends. False: stop.
     bool askToSave();
     // Asked before leaving a list whose numbers are out of order. False: stop.

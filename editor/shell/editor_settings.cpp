@@ -43,12 +43,13 @@ constexpr const char* kPorts = "Ports";
 constexpr IntKey kBoxType{kSettings, "BoxType", 0, kIntMin, 3};
 constexpr IntKey kFirmware{kSettings, "Firmware", 0, 0, 2};
 constexpr IntKey kComPort{kSettings, "ComPort", 1, 1, 4};
-constexpr IntKey kIgnoreNames{kSettings, "IgnoreNames", 0, 0, kIntMax};
-constexpr IntKey kSortMainList{kSettings, "SortMainList", 0, 0, kIntMax};
-constexpr IntKey kSortNumbers{kSettings, "SortNumbers", 0, 0, kIntMax};
-constexpr IntKey kRedLines{kSettings, "RedLines", 0, 0, kIntMax};
-constexpr IntKey kTransferAsk{kSettings, "TransferAsk", 1, 0, kIntMax};
-constexpr IntKey kNoLimits{kSettings, "NoLimits", 0, 0, kIntMax};
+// Options are on for any number but 0, negative ones included.
+constexpr IntKey kIgnoreNames{kSettings, "IgnoreNames", 0, kIntMin, kIntMax};
+constexpr IntKey kSortMainList{kSettings, "SortMainList", 0, kIntMin, kIntMax};
+constexpr IntKey kSortNumbers{kSettings, "SortNumbers", 0, kIntMin, kIntMax};
+constexpr IntKey kRedLines{kSettings, "RedLines", 0, kIntMin, kIntMax};
+constexpr IntKey kTransferAsk{kSettings, "TransferAsk", 1, kIntMin, kIntMax};
+constexpr IntKey kNoLimits{kSettings, "NoLimits", 0, kIntMin, kIntMax};
 // Bit i is column i; there are twelve columns.
 constexpr IntKey kListView{kSettings, "ListView", 0, 0, 0xFFF};
 constexpr IntKey kListPrint{kSettings, "ListPrint", 0, 0, 0xFFF};

@@ -2,9 +2,9 @@
 
 #include "channels/channel_file.h"
 #include "ops/clipboard_commands.h"
-#include "ops/options_commands.h"
 #include "ops/find_commands.h"
 #include "ops/import_commands.h"
+#include "ops/options_commands.h"
 #include "ops/print_commands.h"
 #include "shell/about_dialog.h"
 #include "shell/compare_commands.h"
@@ -82,10 +82,17 @@ void CMainFrame::createBars() {
     toolBar_->setIconSize(QSize(20, 20));
     actions_.fillToolBar(toolBar_);
 
-    // Pane 0 is the status bar's own message area; pane 1 has a fixed width.
+    // Two sunken panes: pane 0 stretches and shows the status bar's messages and prompts,
+    // pane 1 has a fixed width.
+    firstPane_ = new QLabel(this);
     secondPane_ = new QLabel(this);
+    for (QLabel* pane : {firstPane_, secondPane_})
+        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    firstPane_->setMinimumWidth(1); // long messages are cut, not widening the window
     secondPane_->setFixedWidth(kSecondPaneWidth);
+    statusBar()->addPermanentWidget(firstPane_, 1);
     statusBar()->addPermanentWidget(secondPane_);
+    connect(statusBar(), &QStatusBar::messageChanged, firstPane_, &QLabel::setText);
 }
 
 void CMainFrame::restorePlacement() {
@@ -110,10 +117,18 @@ void CMainFrame::connectCommands() {
     on(C::Save, [this] { documents_->save(); });
     on(C::SaveAs, [this] { documents_->saveAs(); });
     on(C::OpenUpdate, [this] { documents_->openUpdate(); });
-    on(C::ViewTv, [this] { documents_->showHalf(ListKind::Tv); });
-    on(C::ViewRadio, [this] { documents_->showHalf(ListKind::Radio); });
-    on(C::MainList, [this] { documents_->showMainList(); });
-    on(C::UpdateList, [this] { documents_->showUpdateList(); });
+    // A check mark flips before the handler runs, which may stop early or be cancelled: the
+    // marks are set again afterwards from the list on screen.
+    const auto onSwitch = [&on, this](Command command, auto handler) {
+        on(command, [this, handler] {
+            handler();
+            updateCommandStates();
+        });
+    };
+    onSwitch(C::ViewTv, [this] { documents_->showHalf(ListKind::Tv); });
+    onSwitch(C::ViewRadio, [this] { documents_->showHalf(ListKind::Radio); });
+    onSwitch(C::MainList, [this] { documents_->showMainList(); });
+    onSwitch(C::UpdateList, [this] { documents_->showUpdateList(); });
     on(C::SelectAll, [this] { view_->selectAll(); });
     on(C::ToggleToolbar, [this](bool on) { toolBar_->setVisible(on); });
     on(C::ToggleStatusBar, [this](bool on) { statusBar()->setVisible(on); });
@@ -260,10 +275,8 @@ void CMainFrame::configureColumns(bool printer) {
         return;
     }
     EditorSettings::writeListView(store_, *mask);
-    if (!(previous == state_.columnSets.screen)) {
-        view_->SaveColumnWidths(); // keep widths the user dragged before the columns change
-        view_->ReplaceColumns(previous);
-    }
+    if (!(previous == state_.columnSets.screen))
+        view_->ReplaceColumns();
 }
 
 void CMainFrame::showHelp() {

@@ -34,6 +34,7 @@ public:
     QList<QAction*> actionsOf(std::span<const MenuNode> tree) const;
     QSettings& settingsStore() const { return store_; }
     QMenu* mainContextMenu() const { return mainContextMenu_; }
+    QLabel* firstStatusPane() const { return firstPane_; }
     QLabel* secondStatusPane() const { return secondPane_; }
     HelpWindow* helpWindow() const { return help_.get(); }
 
@@ -79,6 +80,7 @@ private:
     ChannelCommands* channels_ = nullptr;
     ClipboardCommands* clipboard_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QLabel* firstPane_ = nullptr;
     QLabel* secondPane_ = nullptr;
     QMenu* recentFilesMenu_ = nullptr;
     QList<QAction*> recentFileActions_;

@@ -267,7 +267,8 @@ void ChannelCommands::changeSelected(Command command) {
     }
     }
     refreshChanged(changed);
-    frame_.setModified(true);
+    if (!changed.empty())
+        frame_.setModified(true);
 }
 
 } // namespace kanalo

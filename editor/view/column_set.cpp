@@ -22,6 +22,12 @@ constexpr std::array<ColumnInfo, kColumnCount> kColumns{{
 // Anything wider than this is not a width a user set by dragging a column edge.
 constexpr int kMaxColumnWidth = 4000;
 
+// A column of no width is shown but never seen, and hard to grab for widening: such a width is
+// neither kept nor stored.
+bool usableWidth(long long width) {
+    return width > 0 && width <= kMaxColumnWidth;
+}
+
 } // namespace
 
 const ColumnInfo& columnInfo(ColumnKind kind) {
@@ -79,7 +85,7 @@ int ColumnWidths::width(SizeClass size, ColumnKind kind) const {
 }
 
 void ColumnWidths::setWidth(SizeClass size, ColumnKind kind, int width) {
-    if (width >= 0 && width <= kMaxColumnWidth)
+    if (usableWidth(width))
         table_[static_cast<int>(size)][columnIndex(kind)] = width;
 }
 
@@ -93,13 +99,14 @@ int ColumnWidths::packed(ColumnKind kind) const {
 }
 
 void ColumnWidths::setPacked(ColumnKind kind, long long value) {
-    const int small = static_cast<int>((value >> 16) & 0xFFFF);
-    const int large = static_cast<int>(value & 0xFFFF);
-    const bool sensible =
-        value >= 0 && value <= 0xFFFFFFFFLL && small <= kMaxColumnWidth && large <= kMaxColumnWidth;
+    const bool packed = value >= 0 && value <= 0xFFFFFFFFLL;
+    const long long small = (value >> 16) & 0xFFFF;
+    const long long large = value & 0xFFFF;
     const ColumnInfo& info = columnInfo(kind);
-    table_[0][columnIndex(kind)] = sensible ? small : info.smallWidth;
-    table_[1][columnIndex(kind)] = sensible ? large : info.largeWidth;
+    table_[0][columnIndex(kind)] =
+        packed && usableWidth(small) ? static_cast<int>(small) : info.smallWidth;
+    table_[1][columnIndex(kind)] =
+        packed && usableWidth(large) ? static_cast<int>(large) : info.largeWidth;
 }
 
 } // namespace kanalo

@@ -85,7 +85,9 @@ public:
 
     static int packedDefault(ColumnKind kind);
     int packed(ColumnKind kind) const;
-    // Values that do not hold two sensible widths keep the column's default.
+    // A width of 0, or one too wide to be real, is never kept: setWidth ignores it and
+    // setPacked takes the default for that half (for both halves when the value is no packed
+    // pair at all).
     void setPacked(ColumnKind kind, long long value);
 
     friend bool operator==(const ColumnWidths&, const ColumnWidths&) = default;

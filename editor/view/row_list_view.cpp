@@ -71,13 +71,16 @@ void CRowListView::InsertColumns(bool measureScreen) {
         setColumnWidth(position, widths_.width(sizeClass_, kind));
         ++position;
     }
+    columns_ = set;
     columnsInserted_ = true;
 }
 
-void CRowListView::ReplaceColumns(const ColumnSet& previous) {
+void CRowListView::ReplaceColumns() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The widths go by the kinds still on screen, before any column leaves.
+    SaveColumnWidths();
     for (int k = 1; k < kColumnCount; ++k)
-        if (previous.shows(columnKind(k)))
+        if (columns_.shows(columnKind(k)))
             rows().removeColumnAt(1);
     InsertColumns(false);
     ShowList(state_.shownList, false);
@@ -153,7 +156,7 @@ void CRowListView::fillRow(int slot, bool deletedFromUpdate) {
     int position = 1;
     for (int k = 1; k < kColumnCount; ++k) {
         const ColumnKind column = columnKind(k);
-        if (!state_.columnSets.screen.shows(column))
+        if (!columns_.shows(column))
             continue;
         row.texts[position++] =
             fromWindows1252(cellText(column, record, kind, state_.settings.pidRadix));
@@ -170,7 +173,7 @@ ColumnWidths CRowListView::SaveColumnWidths() {
     if (columnsInserted_) {
         int position = 0;
         for (int k = 0; k < kColumnCount; ++k)
-            if (state_.columnSets.screen.shows(columnKind(k)))
+            if (columns_.shows(columnKind(k)))
                 widths_.setWidth(sizeClass_, columnKind(k), columnWidth(position++));
     }
     return widths_;
@@ -180,14 +183,14 @@ void CRowListView::ResetColumnWidths() {
     widths_ = ColumnWidths();
     int position = 0;
     for (int k = 0; k < kColumnCount; ++k)
-        if (state_.columnSets.screen.shows(columnKind(k)))
+        if (columns_.shows(columnKind(k)))
             setColumnWidth(position++, widths_.width(sizeClass_, columnKind(k)));
 }
 
 void CRowListView::onHeaderClicked(int displayPosition) {
     if (!state_.listLoaded())
         return;
-    const int kind = state_.columnSets.screen.kindAtDisplayPosition(displayPosition);
+    const int kind = columns_.kindAtDisplayPosition(displayPosition);
     if (kind < 0 || kind > kLastSortableKind ||
         (!state_.showingUpdate && !state_.settings.sortMainList)) {
         QApplication::beep();

@@ -26,8 +26,9 @@ public:
     void RefreshRows(int slot); // -1: every row, without redrawing
     void Renumber();
     void InsertColumns(bool measureScreen);
-    // Replaces the columns after the screen column set changed from the old one.
-    void ReplaceColumns(const ColumnSet& previous);
+    // Replaces the columns on screen by those of the screen column set, each kind keeping
+    // its width.
+    void ReplaceColumns();
 
     void LoadColumnWidths(const ColumnWidths& widths);
     ColumnWidths SaveColumnWidths();
@@ -78,6 +79,8 @@ private:
     EditorState& state_;
     ColumnWidths widths_;
     SizeClass sizeClass_ = SizeClass::Large;
+    // The kinds of the columns on screen, which the screen set may already have left behind.
+    ColumnSet columns_;
     bool rowsCreated_ = false;
     bool columnsInserted_ = false;
 

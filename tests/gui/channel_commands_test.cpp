@@ -7,6 +7,7 @@
 #include "view/row_list_view.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -38,6 +39,17 @@ struct Fixture : test::EditorWindow {
             QVERIFY(dialog);
             accept ? dialog->accept() : dialog->reject();
         });
+    }
+
+    // Runs a value item of "Change selected channels" with the text typed, then OK.
+    void changeValue(Command command, const QString& typed) {
+        QTimer::singleShot(0, [this, typed] {
+            auto* dialog = frame->findChild<CChangeValueDlg*>();
+            QVERIFY(dialog);
+            dialog->valueEdit()->setText(typed);
+            dialog->accept();
+        });
+        action(command)->trigger();
     }
 
     test::ScriptedPrompter prompts;
@@ -160,6 +172,27 @@ private Q_SLOTS:
         });
         f.action(Command::ChangeSymbolRate)->trigger();
         QCOMPARE(f.tv()[5].symbolRate(), 27500);
+    }
+
+    void changeSelectedStoresWhatTheChannelDialogStores() {
+        Fixture f;
+        f.store->setValue("Settings/NoLimits", 1);
+        f.view()->selectRows({2, 3});
+        f.prepareMenuFor(2);
+        f.changeValue(Command::ChangeFrequency, QStringLiteral("20000"));
+        ChannelRecord expected = f.tv()[3];
+        expected.setFrequency(20000); // the channel dialog's store: cut to the 14-bit field
+        QVERIFY(f.tv()[3] == expected);
+        QCOMPARE(f.tv()[2].frequency(), expected.frequency());
+        QCOMPARE(f.view()->rows().rowData(2).texts[4], QString::number(expected.frequency()));
+        QVERIFY(f.frame->state().modified);
+
+        // Nothing changed, nothing to save.
+        f.action(Command::ChangeVertical)->trigger();
+        f.frame->setModified(false);
+        f.changeValue(Command::ChangeFrequency, QStringLiteral("20000"));
+        f.action(Command::ChangeVertical)->trigger();
+        QVERIFY(!f.frame->state().modified);
     }
 };
 

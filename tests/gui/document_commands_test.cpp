@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 using namespace kanalo;
 using Answer = Prompter::Answer;
@@ -219,6 +220,65 @@ private Q_SLOTS:
         f.state().settings.ignoreNames = true;
         f.trigger(Command::UpdateList);
         QCOMPARE(f.view()->selectedRows(), (std::vector<int>{2}));
+    }
+
+    void commandsThatReplaceOrSwitchTheListEndAPendingMove() {
+        Fixture f;
+        const QString path = f.write("list.dat", sampleBytes());
+        QVERIFY(f.frame->loadFile(path));
+        f.prompts.fileNames = {f.write("update.dat", sampleBytes())};
+        f.trigger(Command::OpenUpdate);
+        f.trigger(Command::MainList);
+        const auto armedThen = [&](const std::function<void()>& command) {
+            f.view()->armExchange(CRowListView::Exchange::Move, 1);
+            command();
+            return f.view()->pendingExchange();
+        };
+        const auto none = CRowListView::Exchange::None;
+        QCOMPARE(armedThen([&] { f.trigger(Command::Open); }), none); // file dialog cancelled
+        QCOMPARE(armedThen([&] { f.trigger(Command::OpenUpdate); }), none);
+        QCOMPARE(armedThen([&] { f.trigger(Command::ViewRadio); }), none);
+        QCOMPARE(armedThen([&] { f.trigger(Command::ViewTv); }), none);
+        QCOMPARE(armedThen([&] { f.trigger(Command::MainList); }), none);
+        QCOMPARE(armedThen([&] { f.trigger(Command::UpdateList); }), none);
+        QCOMPARE(armedThen([&] { f.trigger(Command::MainList); }), none);
+
+        // A click after opening a recent file selects, and moves nothing.
+        QCOMPARE(armedThen([&] { f.frame->documents().openRecent(path); }), none);
+        const std::string second(f.state().mainTable->tv()[1].name());
+        QTest::mouseClick(f.view()->viewport(), Qt::LeftButton, {},
+                          f.view()->visualRect(f.view()->rows().index(4, 0)).center());
+        QCOMPARE(f.state().mainTable->tv()[1].name(), second);
+        QVERIFY(!f.state().modified);
+    }
+
+    void listCheckMarksShowTheListOnScreen() {
+        Fixture f;
+        QVERIFY(f.frame->loadFile(f.write("list.dat", sampleBytes())));
+        f.prompts.fileNames = {f.write("update.dat", sampleBytes())};
+        f.trigger(Command::OpenUpdate);
+        const auto marksFollow = [&] {
+            return f.frame->action(Command::MainList)->isChecked() == !f.state().showingUpdate &&
+                   f.frame->action(Command::UpdateList)->isChecked() == f.state().showingUpdate &&
+                   f.frame->action(Command::ViewTv)->isChecked() ==
+                       (f.state().shownList == ListKind::Tv) &&
+                   f.frame->action(Command::ViewRadio)->isChecked() ==
+                       (f.state().shownList == ListKind::Radio);
+        };
+        for (const Command command :
+             {Command::MainList, Command::MainList, Command::UpdateList, Command::UpdateList,
+              Command::ViewTv, Command::ViewRadio, Command::ViewRadio}) {
+            f.trigger(command);
+            QVERIFY2(marksFollow(), f.frame->action(command)->text().toUtf8());
+        }
+        // The Update-List sorted by name: a cancelled renumber question keeps it on screen.
+        Q_EMIT f.view()->headerClicked(1);
+        QVERIFY(f.state().numbersUnsorted);
+        f.prompts.answers = {Answer::Cancel, Answer::Cancel};
+        f.trigger(Command::MainList);
+        f.trigger(Command::ViewTv);
+        QVERIFY(f.state().showingUpdate);
+        QVERIFY(marksFollow());
     }
 
     void switchingHalvesKeepsEachScrollPosition() {

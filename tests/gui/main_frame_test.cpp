@@ -7,12 +7,16 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 using namespace kanalo;
 
@@ -38,6 +42,22 @@ struct Fixture {
     }
     QString cell(int row, int position) const {
         return frame->view()->rows().rowData(row).texts[position];
+    }
+    // Runs Configure List with the check boxes as change leaves them, then OK.
+    void configure(const std::function<void(CConfigListDlg&)>& change, bool printer = false) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = frame->findChild<CConfigListDlg*>();
+            change(*dialog);
+            dialog->accept();
+        });
+        frame->action(printer ? Command::ConfigurePrinter : Command::ConfigureScreen)->trigger();
+    }
+    // The widths of the columns on screen, left to right.
+    QList<int> widths() const {
+        QList<int> shown;
+        for (int position = 0; position < frame->view()->rows().columnCount(); ++position)
+            shown << frame->view()->columnWidth(position);
+        return shown;
     }
 
     QTemporaryDir dir;
@@ -96,6 +116,23 @@ private Q_SLOTS:
         test::ScriptedPrompter prompts;
         f.frame->loadFile(QStringLiteral("/nonexistent/list.dat"));
         QCOMPARE(prompts.shown, QStringList{QStringLiteral("Datei kann nicht geöffnet werden.")});
+        // The column dialog's "&Default" reads the same in German.
+        QStringList buttons;
+        for (const QPushButton* button :
+             f.frame->findChild<CConfigListDlg*>()->findChildren<QPushButton*>())
+            buttons << button->text();
+        QVERIFY2(buttons.contains(QStringLiteral("&Default")), qPrintable(buttons.join(' ')));
+    }
+
+    void statusBarShowsTwoPanes() {
+        Fixture f;
+        QLabel* first = f.frame->firstStatusPane();
+        QLabel* second = f.frame->secondStatusPane();
+        QVERIFY(second->frameShape() != QFrame::NoFrame);
+        QCOMPARE(second->frameStyle(), first->frameStyle());
+        QCOMPARE(second->width(), 198);
+        f.frame->statusBar()->showMessage(QStringLiteral("Reading file ..."));
+        QCOMPARE(first->text(), QStringLiteral("Reading file ..."));
     }
 
     void commandsNeedALoadedList() {
@@ -203,14 +240,43 @@ private Q_SLOTS:
         QCOMPARE(f.cell(0, 1), QStringLiteral("Nordlicht TV"));
     }
 
+    void columnsSwitchedOffAndOnKeepTheirWidths() {
+        Fixture f(QStringLiteral("[Columns]\nWidth10=0\n")); // a width of 0 left by an old run
+        QVERIFY(f.frame->loadFile(kSample));
+        CRowListView* view = f.frame->view();
+        view->setColumnWidth(1, 222);
+        const QList<int> all = f.widths();
+        QCOMPARE(all[10], ColumnWidths().width(view->sizeClass(), ColumnKind::AudioPid));
+        const auto showSatNameAndFrequency = [&](bool on) {
+            f.configure([on](CConfigListDlg& dialog) {
+                dialog.checkBox(ColumnKind::SatName)->setChecked(on);
+                dialog.checkBox(ColumnKind::Frequency)->setChecked(on);
+            });
+        };
+        showSatNameAndFrequency(false);
+        QList<int> rest = all;
+        rest.remove(3, 2);
+        QCOMPARE(f.widths(), rest);
+        showSatNameAndFrequency(true);
+        QCOMPARE(f.widths(), all);
+
+        // Printer columns change no width; a column dragged to nothing is not stored so.
+        f.configure([](CConfigListDlg& dialog) { dialog.setDefaults(); }, true);
+        QCOMPARE(f.widths(), all);
+        view->setColumnWidth(11, 0);
+        QVERIFY(f.frame->close());
+        const int shift = view->sizeClass() == SizeClass::Small ? 16 : 0;
+        for (int k = 0; k < kColumnCount; ++k)
+            QCOMPARE((f.store->value(QStringLiteral("Columns/Width%1").arg(k)).toInt() >> shift) &
+                         0xFFFF,
+                     all[k]);
+    }
+
     void printerColumnsLeaveTheList() {
         Fixture f;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = f.frame->findChild<CConfigListDlg*>();
-            dialog->checkBox(ColumnKind::Fec)->setChecked(false);
-            dialog->accept();
-        });
-        f.frame->action(Command::ConfigurePrinter)->trigger();
+        f.configure(
+            [](CConfigListDlg& dialog) { dialog.checkBox(ColumnKind::Fec)->setChecked(false); },
+            true);
         QCOMPARE(f.frame->view()->rows().columnCount(), 12);
         QVERIFY(!f.frame->state().columnSets.printer.shows(ColumnKind::Fec));
         QCOMPARE(f.store->value("Settings/ListPrint").toInt(), 0xFFF & ~(1 << 7));

@@ -19,10 +19,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 
 using namespace kanalo;
@@ -105,6 +107,14 @@ private Q_SLOTS:
                                                 "Serial ports"})
                                  : QStringList({"Allgemein", "Update", "PID Werte", "Autoload",
                                                 "Serielle Schnittstellen"}));
+            // Every page's tab is in sight at the sheet's own size: no scroll arrows.
+            sheet.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+            const QTabBar* bar = sheet.tabs()->tabBar();
+            for (int i = 0; i < bar->count(); ++i)
+                QVERIFY2(bar->rect().contains(bar->tabRect(i)), qPrintable(titles[i]));
+            for (const QToolButton* arrow : bar->findChildren<QToolButton*>())
+                QVERIFY(!arrow->isVisible());
         }
     }
 

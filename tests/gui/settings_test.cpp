@@ -101,7 +101,7 @@ private Q_SLOTS:
         out.binFolder = QStringLiteral("/bin/boxes ä");
         out.autoLoad = QStringLiteral("/lists/auto.dat");
         out.columnWidths.setWidth(SizeClass::Small, ColumnKind::Frequency, 71);
-        out.columnWidths.setWidth(SizeClass::Large, ColumnKind::AudioPid, 0);
+        out.columnWidths.setWidth(SizeClass::Large, ColumnKind::AudioPid, 1);
         out.recentFiles = {"/a.dat", "/b,c.dat", "/d.dat", "/e.dat"};
         out.toolBarState = QByteArray("\x00\x01\xff state", 10);
 
@@ -224,13 +224,15 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QList<QPair<QString, QString>> values;
         for (const char* key :
-             {"Firmware", "ComPort", "IgnoreNames", "SortMainList", "SortNumbers", "RedLines",
-              "TransferAsk", "NoLimits", "ListView", "ListPrint", "LowMin", "LowMax", "HighMin",
+             {"Firmware", "ComPort", "ListView", "ListPrint", "LowMin", "LowMax", "HighMin",
               "HighMax", "CLowMin", "CLowMax", "CHighMin", "CHighMax"}) {
             values.append({QStringLiteral("Settings/") + key, text});
         }
+        // Negative numbers are real values of these keys.
         if (!text.startsWith('-')) {
-            values.append({"Settings/BoxType", text});
+            for (const char* key : {"BoxType", "IgnoreNames", "SortMainList", "SortNumbers",
+                                    "RedLines", "TransferAsk", "NoLimits"})
+                values.append({QStringLiteral("Settings/") + key, text});
         }
         for (int i = 0; i < 12; ++i) {
             values.append({QStringLiteral("Columns/Width%1").arg(i), text});
@@ -255,10 +257,16 @@ private Q_SLOTS:
         // Negative box types run as the first model, so the value is kept.
         QCOMPARE(readFile(seeded({{"Settings/BoxType", "-1"}})).boxType, -1);
 
-        // Flags are on for any positive number.
+        // Flags are on for any number but 0.
         QVERIFY(readFile(seeded({{"Settings/RedLines", "2"}})).redLines);
         QVERIFY(!readFile(seeded({{"Settings/TransferAsk", "0"}})).transferAsk);
-        QSettings store(seeded({{"Settings/NoLimits", "1"}}), QSettings::IniFormat);
+        const EditorSettings negative = readFile(seeded({{"Settings/SortMainList", "-1"},
+                                                         {"Settings/IgnoreNames", "-2147483648"},
+                                                         {"Settings/SortNumbers", "-7"},
+                                                         {"Settings/RedLines", "-1"}}));
+        QVERIFY(negative.sortMainList && negative.ignoreNames && negative.sortNumbers &&
+                negative.redLines);
+        QSettings store(seeded({{"Settings/NoLimits", "-1"}}), QSettings::IniFormat);
         QVERIFY(EditorSettings::readNoLimits(store));
 
         const EditorSettings bands = readFile(seeded({{"Settings/LowMin", "9750"},

@@ -70,14 +70,18 @@ TEST_F(ChannelChanges, FieldChangesSkipFreeSlotsAndKeepTheNeighbouringBits) {
     EXPECT_EQ(at(3).frequency(), 12345);
 }
 
-TEST_F(ChannelChanges, ValuesTheFieldCannotHoldChangeNothing) {
+TEST_F(ChannelChanges, ValuesTheFieldCannotHoldChangeNothingOrAreCutToIt) {
     const ChannelRecord before = at(3);
-    EXPECT_TRUE(setFrequency(list, Slots{3}, 16384).empty());
-    EXPECT_TRUE(setSymbolRate(list, Slots{3}, 65536).empty());
     EXPECT_TRUE(setSatellite(list, Slots{3}, 32).empty());
     EXPECT_TRUE(setPolarisation(list, Slots{3}, 2).empty());
     EXPECT_EQ(at(3), before);
-    EXPECT_EQ(setFrequency(list, Slots{3}, 16383), (Slots{3}));
+    // Frequency and symbol rate keep their low 14 and 16 bits, the neighbouring bits stay.
+    at(3).setPolarisation(1);
+    EXPECT_EQ(setFrequency(list, Slots{3}, 20000), (Slots{3}));
+    EXPECT_EQ(at(3).frequency(), 20000 & 0x3FFF);
+    EXPECT_EQ(at(3).polarisation(), 1);
+    EXPECT_EQ(setSymbolRate(list, Slots{3}, 65536 + 27500), (Slots{3}));
+    EXPECT_EQ(at(3).symbolRate(), 27500);
 }
 
 TEST_F(ChannelChanges, FreeSlotsLeavesGapsInPlace) {

@@ -48,6 +48,11 @@ TEST(ColumnWidths, PackTwoSizeClassesAndRejectNonsense) {
     EXPECT_EQ(widths.packed(ColumnKind::Name), ColumnWidths::packedDefault(ColumnKind::Name));
     widths.setWidth(SizeClass::Large, ColumnKind::Fec, -1);
     EXPECT_EQ(widths.width(SizeClass::Large, ColumnKind::Fec), 52);
+    // A width of 0 would show a column nobody sees: never kept, the other half stays.
+    widths.setWidth(SizeClass::Large, ColumnKind::Fec, 0);
+    EXPECT_EQ(widths.width(SizeClass::Large, ColumnKind::Fec), 52);
+    widths.setPacked(ColumnKind::AudioPid, 90LL << 16);
+    EXPECT_EQ(widths.packed(ColumnKind::AudioPid), (90 << 16) | 52);
 }
 
 TEST(SizeClass, NeedsBoth1024WideAnd768High) {

@@ -963,8 +963,8 @@ Wenn Sie NEIN wählen, werden die Sender jetzt neu nach ihren Nummern sortiert.<
     </message>
     <message>
         <source>&amp;Default</source>
-        <extracomment>Configure List dialog button</extracomment>
-        <translation>&amp;Standard</translation>
+        <extracomment>Configure List dialog button; the same word in German</extracomment>
+        <translation>&amp;Default</translation>
     </message>
     <message>
         <source>Name</source>
