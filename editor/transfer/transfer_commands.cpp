@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStatusBar>
 
 namespace kanalo {
@@ -22,6 +23,26 @@ namespace {
 QString updateStillRunning() {
     return text("The Box software update is still running. Kanalo can be closed when it has "
                 "ended.");
+}
+
+// The warning after an upload the Box did not take whole; empty when every line was added or
+// the counts are not in the output.
+QString notAddedWarning(const QString& toolOutput) {
+    const auto lastCount = [&](const char* name) -> long {
+        const QRegularExpression line(
+            QStringLiteral("^%1:\\s*(\\d+)\\s*$").arg(QLatin1String(name)),
+            QRegularExpression::MultilineOption);
+        long count = -1;
+        for (const QRegularExpressionMatch& match : line.globalMatch(toolOutput))
+            count = match.captured(1).toLong();
+        return count;
+    };
+    const long total = lastCount("Total");
+    const long added = lastCount("Added");
+    if (total < 0 || added < 0 || added >= total)
+        return {};
+    return text("%1 of %2 channels were not added by the Box.").arg(total - added).arg(total) +
+           QStringLiteral("\n\n") + toolOutput;
 }
 
 } // namespace
@@ -192,7 +213,12 @@ void TransferCommands::sendToBox() {
             // thousands of lines.
             const QString counts =
                 ToolRunner::asTerminalShows(QString::fromLocal8Bit(output.readAll()));
-            prompter().information(&frame_, counts);
+            // The tools end with 0 whatever the Box refused; a partial list is no success.
+            const QString warning = notAddedWarning(counts);
+            if (warning.isEmpty())
+                prompter().information(&frame_, counts);
+            else
+                prompter().error(&frame_, warning);
         }
     }
     QFile::remove(capture);

@@ -55,13 +55,13 @@ private:
 };
 
 struct Editor {
-    Editor() {
+    explicit Editor(ReceiverChoice receiver = {BoxType::Pella1Plus, 2}) {
         store = std::make_unique<QSettings>(dir.filePath(QStringLiteral("Kanalo.ini")),
                                             QSettings::IniFormat);
         EditorState state;
         state.settings = EditorSettings::read(*store);
         state.settings.comPort = 1;
-        state.receiver = {BoxType::Pella1Plus, 2};
+        state.receiver = receiver;
         frame = std::make_unique<CMainFrame>(std::move(state), *store);
         frame->show();
         transfers = frame->findChild<TransferCommands*>();
@@ -125,6 +125,19 @@ private Q_SLOTS:
         written.replace("\r\n", "\n");
         QCOMPARE(stored.readAll(), written);
         QVERIFY(!QFile::exists(editor.transfers->transferFile()));
+    }
+
+    // Old receiver software answers "Added!", which the newer software's receiver never says.
+    void linesTheBoxDidNotAddAreNoSuccess() {
+        Editor editor({BoxType::Pella1Rondel, 1});
+        Receiver box(editor.dir);
+        QVERIFY(editor.frame->loadFile(kSample));
+        editor.state().settings.transferAsk = false;
+        editor.frame->action(Command::SendToBox)->trigger();
+        QCOMPARE(editor.prompts.errors.size(), 1);
+        QVERIFY2(editor.prompts.errors[0].startsWith(
+                     QStringLiteral("66 of 66 channels were not added by the Box.\n\nTotal:")),
+                 qPrintable(editor.prompts.errors[0]));
     }
 
     void failuresSayCommunicationError() {

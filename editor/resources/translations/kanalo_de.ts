@@ -542,6 +542,11 @@ Frequenz Suchen</translation>
         <translation>Übertragungsfehler.</translation>
     </message>
     <message>
+        <source>%1 of %2 channels were not added by the Box.</source>
+        <extracomment>after an upload: lines the Box refused, then the tool&apos;s counts</extracomment>
+        <translation>%1 von %2 Sendern wurden von der Box nicht übernommen.</translation>
+    </message>
+    <message>
         <source>Box software update in progress - please wait ...</source>
         <extracomment>window of a running receiver software updater</extracomment>
         <translation>Software-Update der Box läuft - Bitte warten ...</translation>
