@@ -562,6 +562,11 @@ Frequenz Suchen</translation>
         <translation>Das Software-Update der Box wurde erfolgreich beendet.</translation>
     </message>
     <message>
+        <source>Demo: the simulated receiver follows the receiver type and software chosen here when the demo is next started.</source>
+        <extracomment>Options page General, only in the demo</extracomment>
+        <translation>Demo: Der simulierte Receiver folgt dem hier gewählten Receivertyp und der Software beim nächsten Start der Demo.</translation>
+    </message>
+    <message>
         <source>Open Update Channel list</source>
         <extracomment>string 119</extracomment>
         <translation>Update Senderliste öffnen</translation>
