@@ -18,9 +18,23 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The simulated receiver answers as the receiver Kanalo is set up for (Settings > Options,
+# stored when Kanalo ends): older software of the first receiver type confirms each uploaded
+# line with "Added!", every other receiver with "added!".
+settings_value() { # KEY: its value in the [Settings] section of Kanalo's settings, or nothing
+    awk -F= -v key="$1" '/^\[/ { s = ($0 == "[Settings]") } s && $1 == key { print $2 }' \
+        "${XDG_CONFIG_HOME:-$HOME/.config}/Kanalo/Kanalo.ini" 2>/dev/null || true
+}
+box_type=$(settings_value BoxType)
+firmware=$(settings_value Firmware)
+box_options=()
+if [ "${firmware:-0}" = 1 ] && [ "${box_type:-0}" -le 1 ] 2>/dev/null; then
+    box_options=(--legacy-accept 'Added!')
+fi
+
 # The simulated receiver holds the sample list and keeps what it is sent.
 "$bin/boxsim" --list examples/sample.dat --store "$work/received-by-box.dat" \
-    --link "$work/box" >"$work/boxsim.log" 2>&1 &
+    --link "$work/box" "${box_options[@]}" >"$work/boxsim.log" 2>&1 &
 boxsim_pid=$!
 for _ in $(seq 50); do
     [ -e "$work/box" ] && break
@@ -28,10 +42,12 @@ for _ in $(seq 50); do
 done
 [ -e "$work/box" ] || { cat "$work/boxsim.log"; echo "boxsim did not start" >&2; exit 1; }
 export KANALO_COM1="$work/box"
-echo "Simulated receiver on COM1 ($(readlink "$work/box"))"
+echo "Simulated receiver on COM1 ($(readlink "$work/box")), receiver type ${box_type:-not chosen}," \
+    "software ${firmware:-not chosen}: confirms lines with ${box_options[1]:-added!}"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    "$bin/Kanalo" examples/sample.dat
+    # Kanalo's options say that the simulated receiver follows them at the demo's next start.
+    KANALO_DEMO=1 "$bin/Kanalo" examples/sample.dat
     exit 0
 fi
 

@@ -26,6 +26,15 @@ CPropSort::CPropSort(const OptionValues& values, QWidget* parent) : QWidget(pare
     sortMainList_ = new QCheckBox(text("&Main-list can be sorted"), this);
     keepNumbers_ = new QCheckBox(text("Don't &sort channel numbers"), this);
     layout->addWidget(software_);
+    // run.sh starts the simulated receiver to match the stored type and software, so a change
+    // here reaches it only at the demo's next start.
+    if (qEnvironmentVariableIntValue("KANALO_DEMO") == 1) {
+        demoHint_ = new QLabel(text("Demo: the simulated receiver follows the receiver type and "
+                                    "software chosen here when the demo is next started."),
+                               this);
+        demoHint_->setWordWrap(true);
+        layout->addWidget(demoHint_);
+    }
     layout->addWidget(transferAsk_);
     layout->addSpacing(12);
     layout->addWidget(new QLabel(text("Here you can set options for the sort function:"), this));

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QLabel;
 class QRadioButton;
 
 namespace kanalo {
@@ -24,6 +25,7 @@ public:
     QCheckBox* transferAskBox() const { return transferAsk_; }
     QCheckBox* sortMainListBox() const { return sortMainList_; }
     QCheckBox* keepNumbersBox() const { return keepNumbers_; }
+    QLabel* demoHint() const { return demoHint_; } // only when run as the demo (KANALO_DEMO=1)
 
 Q_SIGNALS:
     void transferAskClicked(bool checked);
@@ -36,6 +38,7 @@ private:
     QCheckBox* transferAsk_ = nullptr;
     QCheckBox* sortMainList_ = nullptr;
     QCheckBox* keepNumbers_ = nullptr;
+    QLabel* demoHint_ = nullptr;
 };
 
 } // namespace kanalo

@@ -1,5 +1,6 @@
 #include "transfer/tool_runner.h"
 
+#include "shell/prompter.h"
 #include "shell/texts.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -19,24 +19,39 @@ namespace kanalo {
 
 namespace {
 
-// Keeps the window painted during a transfer: the tool's output as it comes, and Cancel.
+// Keeps the window painted while a tool runs: its output as it comes, and Cancel unless the
+// tool must not be interrupted.
 class TransferProgress : public QDialog {
 public:
-    explicit TransferProgress(QWidget* parent) : QDialog(parent) {
+    TransferProgress(QWidget* parent, const QString& heading, const QString& refusal)
+        : QDialog(parent), refusal_(refusal) {
         setWindowTitle(QStringLiteral("Kanalo"));
         setModal(true);
-        auto* label = new QLabel(text("Data transfer in progress - please wait ..."), this);
+        auto* label = new QLabel(
+            heading.isEmpty() ? text("Data transfer in progress - please wait ...") : heading,
+            this);
         output_ = new QPlainTextEdit(this);
         output_->setReadOnly(true);
         output_->setMaximumBlockCount(200);
         output_->setMinimumSize(420, 120);
-        auto* buttons = new QDialogButtonBox(this);
-        cancel_ = buttons->addButton(text("Cancel"), QDialogButtonBox::RejectRole);
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(label);
         layout->addWidget(output_);
-        layout->addWidget(buttons);
+        if (refusal_.isEmpty()) {
+            auto* buttons = new QDialogButtonBox(this);
+            buttons->addButton(text("Cancel"), QDialogButtonBox::RejectRole);
+            connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+            layout->addWidget(buttons);
+        }
         setObjectName(QStringLiteral("transferProgress"));
+    }
+
+    // Escape and the close button end up here.
+    void reject() override {
+        if (refusal_.isEmpty())
+            QDialog::reject();
+        else
+            prompter().error(this, refusal_);
     }
 
     // Tools redraw their counters with a carriage return; only the latest state is shown.
@@ -50,7 +65,6 @@ public:
         if (!pending_.isEmpty())
             setWindowTitle(QStringLiteral("Kanalo - ") + lastState(pending_).trimmed());
     }
-    QPushButton* cancelButton() const { return cancel_; }
 
 private:
     static QString lastState(const QString& line) {
@@ -58,8 +72,8 @@ private:
         return states.isEmpty() ? QString() : states.last();
     }
 
+    QString refusal_;
     QPlainTextEdit* output_;
-    QPushButton* cancel_;
     QString pending_;
 };
 
@@ -113,7 +127,7 @@ int ToolRunner::run(QWidget* parent, const ToolInvocation& tool, const QString& 
     process.setProgram(program);
     process.setArguments(arguments);
 
-    TransferProgress progress(parent);
+    TransferProgress progress(parent, heading, uninterruptible);
     QEventLoop loop;
     bool cancelled = false;
     const auto drain = [&] {
@@ -129,10 +143,7 @@ int ToolRunner::run(QWidget* parent, const ToolInvocation& tool, const QString& 
         if (error == QProcess::FailedToStart)
             loop.quit();
     });
-    QObject::connect(progress.cancelButton(), &QPushButton::clicked, &loop, [&] {
-        cancelled = true;
-        process.kill();
-    });
+    // Cancel, Escape and the close button all reject the window.
     QObject::connect(&progress, &QDialog::rejected, &loop, [&] {
         cancelled = true;
         process.kill();
@@ -141,11 +152,11 @@ int ToolRunner::run(QWidget* parent, const ToolInvocation& tool, const QString& 
     process.start();
     if (!process.waitForStarted(10000))
         return -1;
-    if (showProgress)
-        progress.show();
+    progress.show();
     if (process.state() != QProcess::NotRunning)
         loop.exec();
-    process.waitForFinished(5000);
+    // Leaving the loop early (the application quitting) must not end an updater.
+    process.waitForFinished(uninterruptible.isEmpty() ? 5000 : -1);
     drain();
     progress.hide();
     lastOutput_ = asTerminalShows(lastOutput_);

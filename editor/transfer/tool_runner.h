@@ -11,15 +11,19 @@ class QWidget;
 namespace kanalo {
 
 // Starts a transfer tool or an updater with an argument list (never through a shell), waits
-// for it while a progress dialog shows its live output and offers Cancel, and returns its exit
-// code: -1 when it could not be started, was cancelled or did not end normally.
+// for it while a modal progress window shows its live output, and returns its exit code: -1
+// when it could not be started, was cancelled or did not end normally.
 class ToolRunner {
 public:
     // Where launch names are looked up: the editor's own folder first, then PATH.
     QStringList searchFolders;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // The progress dialog is shown only for transfers; updaters run without it.
-    bool showProgress = true;
+    // The progress window's text; empty for the transfer text.
+    QString heading;
+    // Set for a tool that must never be interrupted (an updater writing the receiver's
+    // software): its window has no Cancel and answers a close request with this text, and the
+    // runner waits for the tool's end however long it takes. Empty: Cancel ends the tool.
+    QString uninterruptible;
 
     ToolRunner();
 

@@ -10,11 +10,42 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStatusBar>
 
 namespace kanalo {
+
+namespace {
+
+QString updateStillRunning() {
+    return text("The Box software update is still running. Kanalo can be closed when it has "
+                "ended.");
+}
+
+// The warning after an upload the Box did not take whole; empty when every line was added or
+// the counts are not in the output.
+QString notAddedWarning(const QString& toolOutput) {
+    const auto lastCount = [&](const char* name) -> long {
+        const QRegularExpression line(
+            QStringLiteral("^%1:\\s*(\\d+)\\s*$").arg(QLatin1String(name)),
+            QRegularExpression::MultilineOption);
+        long count = -1;
+        for (const QRegularExpressionMatch& match : line.globalMatch(toolOutput))
+            count = match.captured(1).toLong();
+        return count;
+    };
+    const long total = lastCount("Total");
+    const long added = lastCount("Added");
+    if (total < 0 || added < 0 || added >= total)
+        return {};
+    return text("%1 of %2 channels were not added by the Box.").arg(total - added).arg(total) +
+           QStringLiteral("\n\n") + toolOutput;
+}
+
+} // namespace
 
 TransferCommands::TransferCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
     connect(frame_.action(Command::LoadFromBox), &QAction::triggered, this,
@@ -24,7 +55,28 @@ TransferCommands::TransferCommands(CMainFrame& frame) : QObject(&frame), frame_(
     connect(frame_.action(Command::SoftwareUpdate), &QAction::triggered, this,
             &TransferCommands::softwareUpdate);
     connect(&frame_, &CMainFrame::commandStatesUpdated, this, &TransferCommands::updateStates);
+    frame_.installEventFilter(this);
     updateStates();
+}
+
+// Closing the editor while an updater writes the receiver's software would leave the updater
+// without its parent; the user waits for its end instead.
+bool TransferCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &frame_ && event->type() == QEvent::Close && updaterRunning_) {
+        event->ignore();
+        prompter().error(&frame_, updateStillRunning());
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// One tool at a time: two tools on one port would garble each other's bytes.
+int TransferCommands::runTool(ToolRunner& runner, const ToolInvocation& tool, const QString& file,
+                              const QString& captureFile) {
+    toolRunning_ = true;
+    const int exitCode = runner.run(&frame_, tool, file, captureFile);
+    toolRunning_ = false;
+    return exitCode;
 }
 
 EditorState& TransferCommands::state() {
@@ -54,9 +106,9 @@ void TransferCommands::prepareEnvironment() {
 
 // The tool's own last words (a busy port, a missing dialout membership) help more than the
 // bare message.
-void TransferCommands::reportFailure() {
+void TransferCommands::reportFailure(const ToolRunner& runner) {
     QString message = text("Communication error.");
-    const QString said = runner_.lastOutput().trimmed();
+    const QString said = runner.lastOutput().trimmed();
     if (!said.isEmpty())
         message += QStringLiteral("\n\n") + said;
     prompter().error(&frame_, message);
@@ -68,6 +120,8 @@ void TransferCommands::finishStatus() {
 }
 
 void TransferCommands::loadFromBox() {
+    if (toolRunning_)
+        return;
     frame_.view()->cancelPendingExchange();
     if (state().showingUpdate && !frame_.documents().askRenumberQuestion())
         return;
@@ -83,11 +137,11 @@ void TransferCommands::loadFromBox() {
     prepareEnvironment();
     const ToolInvocation tool = downloadTool(static_cast<int>(state().receiver.boxType),
                                              state().receiver.firmware, state().settings.comPort);
-    const int exitCode = runner_.run(&frame_, tool, path);
+    const int exitCode = runTool(runner_, tool, path);
     if (exitCode != 0) {
         QFile::remove(path);
         finishStatus();
-        reportFailure();
+        reportFailure(runner_);
         return;
     }
     std::string bytes;
@@ -115,6 +169,8 @@ void TransferCommands::loadFromBox() {
 }
 
 void TransferCommands::sendToBox() {
+    if (toolRunning_)
+        return;
     frame_.view()->cancelPendingExchange();
     if (!state().mainTable) {
         prompter().error(&frame_, text("Please load channellist first."));
@@ -145,23 +201,32 @@ void TransferCommands::sendToBox() {
         QString::fromStdString(captureFilePath(QFile::encodeName(path).toStdString()));
     const ToolInvocation tool = uploadTool(static_cast<int>(state().receiver.boxType),
                                            state().receiver.firmware, state().settings.comPort);
-    const int exitCode = runner_.run(&frame_, tool, path, capture);
+    const int exitCode = runTool(runner_, tool, path, capture);
     QFile::remove(path);
     finishStatus();
     if (exitCode != 0) {
-        reportFailure();
+        reportFailure(runner_);
     } else {
         QFile output(capture);
-        if (output.open(QIODevice::ReadOnly))
+        if (output.open(QIODevice::ReadOnly)) {
             // A counter that the tool redraws for every line would otherwise fill the box with
             // thousands of lines.
-            prompter().information(
-                &frame_, ToolRunner::asTerminalShows(QString::fromLocal8Bit(output.readAll())));
+            const QString counts =
+                ToolRunner::asTerminalShows(QString::fromLocal8Bit(output.readAll()));
+            // The tools end with 0 whatever the Box refused; a partial list is no success.
+            const QString warning = notAddedWarning(counts);
+            if (warning.isEmpty())
+                prompter().information(&frame_, counts);
+            else
+                prompter().error(&frame_, warning);
+        }
     }
     QFile::remove(capture);
 }
 
 void TransferCommands::softwareUpdate() {
+    if (toolRunning_)
+        return;
     frame_.view()->cancelPendingExchange();
     const QString file = prompter().openFileName(
         &frame_, text("Open Software Update File"), state().settings.binFolder,
@@ -170,13 +235,23 @@ void TransferCommands::softwareUpdate() {
         return;
     state().settings.binFolder = QFileInfo(file).absolutePath().left(255);
     prepareEnvironment();
+    // An updater cut short can leave the receiver without working software: it runs to its
+    // end in a window that cannot be cancelled.
     ToolRunner updater = runner_;
-    updater.showProgress = false;
+    updater.heading = text("Box software update in progress - please wait ...");
+    updater.uninterruptible = updateStillRunning();
+    updaterRunning_ = true;
     // The path goes to the updater as one argument, whatever characters it holds.
-    updater.run(&frame_,
+    const int exitCode =
+        runTool(updater,
                 softwareUpdater(static_cast<int>(state().receiver.boxType),
                                 state().settings.comPort, QFile::encodeName(file).toStdString()),
                 QString());
+    updaterRunning_ = false;
+    if (exitCode == 0)
+        prompter().information(&frame_, text("The Box software update has ended successfully."));
+    else
+        reportFailure(updater);
 }
 
 } // namespace kanalo

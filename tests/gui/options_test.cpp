@@ -126,11 +126,15 @@ private Q_SLOTS:
         COptionsSheet newer(values, transferAsk, QString());
         QVERIFY(newer.generalPage()->softwareBox()->isChecked());
         QVERIFY(!newer.generalPage()->softwareBox()->isEnabled());
+        QVERIFY(!newer.generalPage()->demoHint());
 
         values.boxType = 1;
         values.firmware = 1;
+        qputenv("KANALO_DEMO", "1"); // as run.sh starts the editor
         COptionsSheet sheet(values, transferAsk, QString());
+        qunsetenv("KANALO_DEMO");
         CPropSort* page = sheet.generalPage();
+        QVERIFY(page->demoHint());
         QVERIFY(!page->softwareBox()->isChecked());
         QVERIFY(page->softwareBox()->isEnabled());
         page->boxTypeButton(2)->click();

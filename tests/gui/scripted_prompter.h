@@ -13,7 +13,10 @@ public:
     ScriptedPrompter() { setPrompter(this); }
     ~ScriptedPrompter() override { setPrompter(nullptr); }
 
-    void error(QWidget*, const QString& text) override { shown << text; }
+    void error(QWidget*, const QString& text) override {
+        shown << text;
+        errors << text;
+    }
     void information(QWidget*, const QString& text) override { shown << text; }
     Answer question(QWidget*, const QString& text, bool) override {
         shown << text;
@@ -36,6 +39,7 @@ public:
     std::deque<Answer> answers;
     QStringList fileNames;
     QStringList shown;
+    QStringList errors; // the texts shown with the exclamation icon
 
 private:
     QString takeFileName() { return fileNames.isEmpty() ? QString() : fileNames.takeFirst(); }

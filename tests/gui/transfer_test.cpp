@@ -8,8 +8,10 @@
 #include "view/row_list_view.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -53,13 +55,13 @@ private:
 };
 
 struct Editor {
-    Editor() {
+    explicit Editor(ReceiverChoice receiver = {BoxType::Pella1Plus, 2}) {
         store = std::make_unique<QSettings>(dir.filePath(QStringLiteral("Kanalo.ini")),
                                             QSettings::IniFormat);
         EditorState state;
         state.settings = EditorSettings::read(*store);
         state.settings.comPort = 1;
-        state.receiver = {BoxType::Pella1Plus, 2};
+        state.receiver = receiver;
         frame = std::make_unique<CMainFrame>(std::move(state), *store);
         frame->show();
         transfers = frame->findChild<TransferCommands*>();
@@ -123,6 +125,19 @@ private Q_SLOTS:
         written.replace("\r\n", "\n");
         QCOMPARE(stored.readAll(), written);
         QVERIFY(!QFile::exists(editor.transfers->transferFile()));
+    }
+
+    // Old receiver software answers "Added!", which the newer software's receiver never says.
+    void linesTheBoxDidNotAddAreNoSuccess() {
+        Editor editor({BoxType::Pella1Rondel, 1});
+        Receiver box(editor.dir);
+        QVERIFY(editor.frame->loadFile(kSample));
+        editor.state().settings.transferAsk = false;
+        editor.frame->action(Command::SendToBox)->trigger();
+        QCOMPARE(editor.prompts.errors.size(), 1);
+        QVERIFY2(editor.prompts.errors[0].startsWith(
+                     QStringLiteral("66 of 66 channels were not added by the Box.\n\nTotal:")),
+                 qPrintable(editor.prompts.errors[0]));
     }
 
     void failuresSayCommunicationError() {
@@ -210,6 +225,49 @@ private Q_SLOTS:
         editor.frame->action(Command::SoftwareUpdate)->trigger();
         QVERIFY(!QFile::exists(record));
         QCOMPARE(editor.state().settings.binFolder, editor.dir.path());
+    }
+
+    // An updater may be writing the receiver's software: nothing may cut it short.
+    void updateRunsToItsEndInAWindowOfItsOwn() {
+        Editor editor;
+        editor.transfers->runner().searchFolders = {kBin};
+        qputenv("KANALO_UPDATER_PAUSE_MS", "1500");
+        const QString file = editor.dir.filePath(QStringLiteral("new.pad"));
+        QFile(file).open(QIODevice::WriteOnly);
+        editor.prompts.fileNames = {file};
+        QString seen;
+        bool modalWithoutCancel = false, closed = true;
+        QTimer::singleShot(700, [&] {
+            auto* progress = editor.frame->findChild<QDialog*>(QStringLiteral("transferProgress"));
+            if (!progress)
+                return;
+            modalWithoutCancel = QApplication::activeModalWidget() == progress &&
+                                 !progress->findChild<QPushButton*>();
+            seen = progress->findChild<QPlainTextEdit*>()->toPlainText();
+            progress->reject(); // Escape or the window's close button
+            closed = editor.frame->close();
+            editor.frame->action(Command::LoadFromBox)->trigger(); // a second tool on the port
+        });
+        QElapsedTimer timer;
+        timer.start();
+        editor.frame->action(Command::SoftwareUpdate)->trigger();
+        qunsetenv("KANALO_UPDATER_PAUSE_MS");
+        QVERIFY(timer.elapsed() >= 1500 && modalWithoutCancel && !closed);
+        QCOMPARE(
+            seen,
+            QStringLiteral("Update3: would load %1 (0 bytes) into the receiver on COM1").arg(file));
+        const QString refusal = QStringLiteral(
+            "The Box software update is still running. Kanalo can be closed when it has ended.");
+        QCOMPARE(editor.prompts.shown,
+                 (QStringList{refusal, refusal,
+                              QStringLiteral("The Box software update has ended successfully.")}));
+
+        // A failing updater is reported with its own words.
+        editor.prompts.fileNames = {editor.dir.filePath(QStringLiteral("missing.pad"))};
+        editor.frame->action(Command::SoftwareUpdate)->trigger();
+        QVERIFY(
+            editor.prompts.errors.last().startsWith(QStringLiteral("Communication error.\n\n")));
+        QVERIFY(editor.prompts.errors.last().contains(QStringLiteral("cannot open")));
     }
 };
 

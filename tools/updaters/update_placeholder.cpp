@@ -1,12 +1,15 @@
 // Stands in for a receiver software updater: accepts exactly the updater's command line,
 // checks that the software file exists, says what a real updater would do, and ends.
+// KANALO_UPDATER_PAUSE_MS makes it take that long, as a real update does.
 //   Update  -p PORT FILE
 //   Update2 -p PORT FILE
 //   Update3 -p PORT -c FILE
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
 
 #ifndef KANALO_UPDATER_NAME
 #error "KANALO_UPDATER_NAME must name the updater"
@@ -43,5 +46,9 @@ int main(int argc, char** argv) {
     }
     std::printf("%s: would load %s (%lld bytes) into the receiver on COM%ld\n", KANALO_UPDATER_NAME,
                 file, static_cast<long long>(info.st_size), port);
+    std::fflush(stdout);
+    if (const char* pause = std::getenv("KANALO_UPDATER_PAUSE_MS"))
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::atol(pause)));
+    std::printf("%s: done\n", KANALO_UPDATER_NAME);
     return 0;
 }

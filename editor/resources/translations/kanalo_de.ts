@@ -542,6 +542,31 @@ Frequenz Suchen</translation>
         <translation>Übertragungsfehler.</translation>
     </message>
     <message>
+        <source>%1 of %2 channels were not added by the Box.</source>
+        <extracomment>after an upload: lines the Box refused, then the tool&apos;s counts</extracomment>
+        <translation>%1 von %2 Sendern wurden von der Box nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>Box software update in progress - please wait ...</source>
+        <extracomment>window of a running receiver software updater</extracomment>
+        <translation>Software-Update der Box läuft - Bitte warten ...</translation>
+    </message>
+    <message>
+        <source>The Box software update is still running. Kanalo can be closed when it has ended.</source>
+        <extracomment>closing refused while an updater runs</extracomment>
+        <translation>Das Software-Update der Box läuft noch. Kanalo kann beendet werden, wenn es abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>The Box software update has ended successfully.</source>
+        <extracomment>updater ended with exit code 0</extracomment>
+        <translation>Das Software-Update der Box wurde erfolgreich beendet.</translation>
+    </message>
+    <message>
+        <source>Demo: the simulated receiver follows the receiver type and software chosen here when the demo is next started.</source>
+        <extracomment>Options page General, only in the demo</extracomment>
+        <translation>Demo: Der simulierte Receiver folgt dem hier gewählten Receivertyp und der Software beim nächsten Start der Demo.</translation>
+    </message>
+    <message>
         <source>Open Update Channel list</source>
         <extracomment>string 119</extracomment>
         <translation>Update Senderliste öffnen</translation>
