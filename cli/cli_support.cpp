@@ -14,6 +14,9 @@ const char* const kUsage =
     "       kanalo-list diff MAIN UPDATE [--radio] [--ignore-names]\n"
     "       kanalo-list import-dvb IN.dvb OUT [--form short|long]\n"
     "       kanalo-list duplicates IN [--radio]\n"
+    "       kanalo-list import-vdr IN.conf OUT [--form short|long]\n"
+    "       kanalo-list export-vdr IN OUT.conf\n"
+    "       kanalo-list export-csv IN OUT.csv\n"
     "\n"
     "  convert  reads the channel list file IN and saves it as OUT (default form: long);\n"
     "           an existing OUT is kept as its .bak backup unless one exists already\n"
@@ -35,7 +38,16 @@ const char* const kUsage =
     "  duplicates  lists the groups of channels in the TV (or Radio) list that share\n"
     "           frequency, polarisation, satellite, PIDs, service ID and FEC (in the Radio\n"
     "           list the video PID is ignored), as Find Duplicates does: \"*\" heads a group;\n"
-    "           then number, list, name, satellite number and frequency, tab-separated\n";
+    "           then number, list, name, satellite number and frequency, tab-separated\n"
+    "  import-vdr  reads the VDR channels.conf IN.conf and saves its DVB-S channels as OUT\n"
+    "           (default form: long) with the backup rule of convert; video PID 0 goes to the\n"
+    "           Radio list; each list takes at most 1999 channels, the first 999 in the user\n"
+    "           list; prints how many were imported and why lines were skipped\n"
+    "  export-vdr  writes the channels of IN as a VDR channels.conf: \":TV\" and the TV list,\n"
+    "           then \":Radio\" and the Radio list; channels on a satellite without a position\n"
+    "           (User 1 to User 15) are left out and counted\n"
+    "  export-csv  writes both lists of IN as a UTF-8 CSV file with a header row, one row per\n"
+    "           channel\n";
 
 int usage() {
     std::fputs(kUsage, stderr);

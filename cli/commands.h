@@ -12,5 +12,8 @@ int runSort(const Arguments& args);
 int runDiff(const Arguments& args);
 int runImportDvb(const Arguments& args);
 int runDuplicates(const Arguments& args);
+int runImportVdr(const Arguments& args);
+int runExportVdr(const Arguments& args);
+int runExportCsv(const Arguments& args);
 
 } // namespace kanalo::cli

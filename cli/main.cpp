@@ -27,5 +27,11 @@ int main(int argc, char** argv) {
         return runImportDvb(args);
     if (command == "duplicates")
         return runDuplicates(args);
+    if (command == "import-vdr")
+        return runImportVdr(args);
+    if (command == "export-vdr")
+        return runExportVdr(args);
+    if (command == "export-csv")
+        return runExportCsv(args);
     return usage();
 }

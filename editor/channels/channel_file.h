@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace kanalo {
 
@@ -40,6 +41,9 @@ std::filesystem::path backupPathFor(const std::filesystem::path& path);
 // writes the file it names; permission bits (and, where allowed, the owner) are kept.
 SaveStatus saveChannelFile(const std::filesystem::path& path, const ChannelTable& table,
                            FileForm form);
+
+// Creates or truncates the file and writes the text, without backup. For exports.
+SaveStatus writeTextFile(const std::filesystem::path& path, std::string_view text);
 
 // Creates or truncates the file and writes the table, without backup. For transfer files.
 SaveStatus writeChannelFile(const std::filesystem::path& path, const ChannelTable& table,

@@ -137,11 +137,17 @@ fs::path resolveLink(const fs::path& path) {
 
 } // namespace
 
-SaveStatus writeChannelFile(const fs::path& path, const ChannelTable& table, FileForm form) {
-    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (!fd.valid() || !writeAll(fd.get(), writeChannelText(table, form)) || !fd.close())
+SaveStatus writeTextFile(const fs::path& path, std::string_view text) {
+    // Non-blocking, so a pipe without a reader fails at once instead of hanging the writer.
+    FileDescriptor fd(::open(
+        path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+    if (!fd.valid() || !writeAll(fd.get(), text) || !fd.close())
         return SaveStatus::WriteError;
     return SaveStatus::Ok;
+}
+
+SaveStatus writeChannelFile(const fs::path& path, const ChannelTable& table, FileForm form) {
+    return writeTextFile(path, writeChannelText(table, form));
 }
 
 SaveStatus saveChannelFile(const fs::path& path, const ChannelTable& table, FileForm form) {

@@ -79,4 +79,20 @@ std::optional<std::string> utf8ToWindows1252(std::string_view utf8) {
     return out;
 }
 
+std::string utf8ToWindows1252Lossy(std::string_view utf8, char replacement) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t start = pos;
+        std::optional<char32_t> c = nextUtf8(utf8, pos);
+        if (!c) {
+            pos = start + 1;
+            c = static_cast<unsigned char>(utf8[start]);
+        }
+        const auto byte = encodeWindows1252(*c);
+        out += byte ? static_cast<char>(*byte) : replacement;
+    }
+    return out;
+}
+
 } // namespace kanalo

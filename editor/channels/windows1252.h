@@ -15,5 +15,8 @@ std::optional<unsigned char> encodeWindows1252(char32_t codePoint);
 // Whole texts: bytes to UTF-8, and UTF-8 to bytes (nullopt when a character has no byte).
 std::string windows1252ToUtf8(std::string_view bytes);
 std::optional<std::string> utf8ToWindows1252(std::string_view utf8);
+// For foreign files: each character without a byte becomes the replacement, and a byte that
+// starts no UTF-8 sequence is taken as Latin-1 (older files are written in an 8-bit set).
+std::string utf8ToWindows1252Lossy(std::string_view utf8, char replacement);
 
 } // namespace kanalo

@@ -1,6 +1,6 @@
 #include "ops/import_commands.h"
 
-#include "ops/dvb_import.h"
+#include "ops/vdr_channels.h"
 #include "shell/document_commands.h"
 #include "shell/main_frame.h"
 #include "shell/prompter.h"
@@ -41,12 +41,31 @@ DvbGroupAnswer groupAnswer(Prompter::Answer answer) {
 
 } // namespace
 
+QString vdrSummaryText(const VdrImportCounts& counts) {
+    if (counts.skipped() == 0)
+        return text("%1 TV and %2 Radio channels imported.").arg(counts.tv).arg(counts.radio);
+    return text("%1 TV and %2 Radio channels imported; %3 skipped (DVB-S2: %4, not satellite: %5, "
+                "unreadable: %6, lists full: %7).")
+        .arg(counts.tv)
+        .arg(counts.radio)
+        .arg(counts.skipped())
+        .arg(counts.dvbS2)
+        .arg(counts.notSatellite)
+        .arg(counts.unreadable)
+        .arg(counts.listsFull);
+}
+
 ImportCommands::ImportCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
-    QAction* command = frame_.action(Command::ImportDvb);
-    connect(command, &QAction::triggered, this, &ImportCommands::importDvb);
-    connect(&frame_, &CMainFrame::commandStatesUpdated, command,
-            [command] { command->setEnabled(true); });
-    command->setEnabled(true);
+    for (const Command command : {Command::ImportDvb, Command::ImportVdr}) {
+        QAction* action = frame_.action(command);
+        connect(&frame_, &CMainFrame::commandStatesUpdated, action,
+                [action] { action->setEnabled(true); });
+        action->setEnabled(true);
+    }
+    connect(frame_.action(Command::ImportDvb), &QAction::triggered, this,
+            &ImportCommands::importDvb);
+    connect(frame_.action(Command::ImportVdr), &QAction::triggered, this,
+            &ImportCommands::importVdr);
 }
 
 EditorState& ImportCommands::state() const {
@@ -88,25 +107,54 @@ void ImportCommands::importDvb() {
     importFile(choice.path, choice.mode);
 }
 
-bool ImportCommands::importFile(const QString& path, Mode mode) {
+void ImportCommands::importVdr() {
+    if (!frame_.documents().beforeReplacingMainList())
+        return;
+    const QString path = prompter().openFileName(&frame_, QString(), state().settings.vbsFolder,
+                                                 text("VDR Channel Lists (*.conf);;All Files (*)"));
+    if (!path.isEmpty())
+        importVdrFile(path);
+}
+
+bool ImportCommands::readFile(const QString& path, Reader reader, std::string& bytes) {
     QStatusBar* status = frame_.statusBar();
     status->showMessage(text("Reading file ..."));
     status->repaint();
-    std::string bytes;
     DvbReadStatus result;
     {
         WaitCursor wait;
-        result = readDvbFile(QFile::encodeName(path).toStdString(), bytes);
+        result = reader(QFile::encodeName(path).toStdString(), bytes);
     }
-    if (result != DvbReadStatus::Ok) {
-        status->clearMessage();
-        prompter().error(&frame_, text(statusMessage(result)));
-        return false;
-    }
+    if (result == DvbReadStatus::Ok)
+        return true;
+    status->clearMessage();
+    prompter().error(&frame_, text(statusMessage(result)));
+    return false;
+}
+
+void ImportCommands::replaceMainList(const std::function<void(ChannelTable&)>& import) {
     if (!state().mainTable)
         state().mainTable = std::make_unique<ChannelTable>();
     state().showingUpdate = false;
+    {
+        WaitCursor wait;
+        import(*state().mainTable);
+        CRowListView* view = frame_.view();
+        view->ShowList(state().shownList, true);
+        view->clearSelection();
+        view->scrollToTop();
+    }
+    frame_.statusBar()->clearMessage();
+    state().currentPath.clear();
+    state().fileTitle.clear();
+    frame_.updateTitle();
+    frame_.setModified(true);
+}
 
+bool ImportCommands::importFile(const QString& path, Mode mode) {
+    std::string bytes;
+    if (!readFile(path, &readDvbFile, bytes))
+        return false;
     DvbGroupQuestion askGroup;
     if (mode == Mode::Selected)
         askGroup = [this](std::string_view title) {
@@ -117,19 +165,20 @@ bool ImportCommands::importFile(const QString& path, Mode mode) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
             return groupAnswer(answer);
         };
-    {
-        WaitCursor wait;
-        importDvbRecords(bytes, *state().mainTable, askGroup);
-        CRowListView* view = frame_.view();
-        view->ShowList(state().shownList, true);
-        view->clearSelection();
-        view->scrollToTop();
-    }
-    status->clearMessage();
-    state().currentPath.clear();
-    state().fileTitle.clear();
-    frame_.updateTitle();
-    frame_.setModified(true);
+    replaceMainList([&](ChannelTable& table) { importDvbRecords(bytes, table, askGroup); });
+    return true;
+}
+
+bool ImportCommands::importVdrFile(const QString& path) {
+    std::string text;
+    if (!readFile(path, &readVdrFile, text))
+        return false;
+    VdrImportCounts counts;
+    replaceMainList([&](ChannelTable& table) { counts = importVdrText(text, table); });
+    const QString summary = vdrSummaryText(counts);
+    frame_.statusBar()->showMessage(summary);
+    if (counts.skipped() > 0)
+        prompter().information(&frame_, summary);
     return true;
 }
 

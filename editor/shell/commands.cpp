@@ -22,6 +22,12 @@ constexpr std::array kCommands{
                 "Open a channel list file and mark all different channels", "Ctrl+U", nullptr},
     CommandSpec{C::ImportDvb, "&Import DVB Channel List...", "Import DVB 2000 Channel List",
                 nullptr, nullptr},
+    CommandSpec{C::ImportVdr, "Import &VDR Channel List...",
+                "Import a VDR channels.conf channel list", nullptr, nullptr},
+    CommandSpec{C::ExportVdr, "&VDR Channel List...",
+                "Export the channel list as a VDR channels.conf", nullptr, nullptr},
+    CommandSpec{C::ExportCsv, "&CSV File...",
+                "Export the channel list as a CSV file for spreadsheet programs", nullptr, nullptr},
     CommandSpec{C::Print, "&Print...\tCtrl+P", "Print actual list or its selected lines\nPrint",
                 nullptr, "print"},
     CommandSpec{C::Exit, "E&xit\tAlt+F4", "Quits the program", "Alt+F4", nullptr},
@@ -113,10 +119,13 @@ constexpr N separator() {
     return {K::Separator};
 }
 
-constexpr std::array kFileMenu{cmd(C::Open),       cmd(C::Save), cmd(C::SaveAs),    separator(),
-                               cmd(C::OpenUpdate), separator(),  cmd(C::ImportDvb), separator(),
-                               cmd(C::Print),      separator(),  N{K::RecentFiles}, separator(),
-                               cmd(C::Exit)};
+constexpr std::array kExportMenu{cmd(C::ExportVdr), cmd(C::ExportCsv)};
+constexpr std::array kFileMenu{
+    cmd(C::Open),      cmd(C::Save),       cmd(C::SaveAs),
+    separator(),       cmd(C::OpenUpdate), separator(),
+    cmd(C::ImportDvb), cmd(C::ImportVdr),  N{K::Submenu, C::Open, "E&xport", kExportMenu},
+    separator(),       cmd(C::Print),      separator(),
+    N{K::RecentFiles}, separator(),        cmd(C::Exit)};
 constexpr std::array kEditMenu{cmd(C::Cut),           cmd(C::Copy),     cmd(C::Paste),
                                cmd(C::PasteDirect),   cmd(C::Delete),   cmd(C::SelectAll),
                                separator(),           cmd(C::FindName), cmd(C::FindFrequency),

@@ -2,6 +2,8 @@
 
 #include "channels/channel_file.h"
 #include "channels/channel_file_reader.h"
+#include "ops/import_commands.h"
+#include "ops/vdr_channels.h"
 #include "shell/main_frame.h"
 #include "shell/prompter.h"
 #include "shell/texts.h"
@@ -220,8 +222,9 @@ void DocumentCommands::openUpdate() {
     if (!state().listLoaded() || !leaveShownList(!state().showingUpdate))
         return;
     const QString title = text("Open Update Channel list").left(kMaxDialogTitleLength);
-    const QString path =
-        prompter().openFileName(&frame_, title, state().settings.updFolder, channelListFilter());
+    const QString path = prompter().openFileName(
+        &frame_, title, state().settings.updFolder,
+        text("Channel Lists (*.dat);;VDR Channel Lists (*.conf);;All Files (*)"));
     if (path.isEmpty())
         return;
     QStatusBar* status = frame_.statusBar();
@@ -236,7 +239,12 @@ void DocumentCommands::openUpdate() {
     }
     if (!state().updateTable)
         state().updateTable = std::make_unique<ChannelTable>();
-    readChannelText(bytes, *state().updateTable);
+    // A fresh scan in VDR's format is compared as it is; its summary says what it lacked.
+    QString summary;
+    if (isVdrChannelText(bytes))
+        summary = vdrSummaryText(importVdrText(bytes, *state().updateTable));
+    else
+        readChannelText(bytes, *state().updateTable);
     if (!state().showingUpdate)
         rememberTopLine(MainFirstLine);
     state().settings.updFolder = folderOf(path);
@@ -248,7 +256,7 @@ void DocumentCommands::openUpdate() {
         frame_.view()->ShowList(state().shownList, true);
         markUpdateDifferences();
     }
-    status->clearMessage();
+    status->showMessage(summary);
     frame_.updateCommandStates();
 }
 

@@ -2,6 +2,7 @@
 
 #include "channels/channel_file.h"
 #include "ops/clipboard_commands.h"
+#include "ops/export_commands.h"
 #include "ops/find_commands.h"
 #include "ops/import_commands.h"
 #include "ops/options_commands.h"
@@ -66,6 +67,7 @@ CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineF
     new OptionsCommands(*this);
     new PrintCommands(*this);
     new ImportCommands(*this);
+    new ExportCommands(*this);
     // (end of command groups)
     connectCommands();
     updateRecentFiles();

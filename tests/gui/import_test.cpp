@@ -1,6 +1,7 @@
 #include "dvb_builder.h"
 #include "editor_window.h"
 #include "ops/import_commands.h"
+#include "ops/vdr_channels.h"
 #include "scripted_prompter.h"
 #include "shell/main_frame.h"
 #include "shell/start_up.h"
@@ -9,8 +10,10 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -63,6 +66,16 @@ struct Fixture : test::EditorWindow {
     }
     void importDvb() { frame->action(Command::ImportDvb)->trigger(); }
     EditorState& state() { return frame->state(); }
+    // The item of a File menu submenu, found by their texts as the user finds them.
+    QAction* fileMenuItem(const QString& submenu, const QString& item) {
+        for (QAction* top : frame->menuBar()->actions())
+            for (QAction* entry : top->menu()->actions())
+                if (entry->text() == submenu && entry->menu())
+                    for (QAction* action : entry->menu()->actions())
+                        if (action->text() == item)
+                            return action;
+        return nullptr;
+    }
     std::vector<std::string> names(ListKind kind) {
         std::vector<std::string> out;
         for (const auto& record : std::as_const(*state().mainTable).list(kind))
@@ -255,6 +268,70 @@ private Q_SLOTS:
         QVERIFY(seen);
         QCOMPARE(f.prompts.shown, (QStringList{"One", "Two", "Three"}));
         QCOMPARE(f.names(ListKind::Tv), Names{"Lead"});
+    }
+
+    void vdrImportReplacesTheListAndAnUpdateFromTheSameFileDiffersInNothing() {
+        Fixture f;
+        const QString main = f.write("main.dat", sampleBytes());
+        QVERIFY(f.frame->loadFile(main));
+        f.frame->setModified(true);
+        const QString conf = QStringLiteral(KANALO_SAMPLE_CONF);
+        f.prompts.answers = {Answer::No};
+        f.prompts.fileNames = {main, conf};
+        f.frame->action(Command::ImportVdr)->trigger(); // a list file is no channels.conf
+        QCOMPARE(f.prompts.shown.value(1), QStringLiteral("Wrong file version."));
+        QCOMPARE(f.names(ListKind::Tv).front(), std::string("Nordlicht TV"));
+        QCOMPARE(f.state().currentPath, main);
+
+        f.prompts.shown.clear();
+        f.frame->action(Command::ImportVdr)->trigger();
+        const QString summary = QStringLiteral("20 TV and 8 Radio channels imported; 3 skipped "
+                                               "(DVB-S2: 3, not satellite: 0, unreadable: 0, "
+                                               "lists full: 0).");
+        QCOMPARE(f.prompts.shown, QStringList{summary});
+        QCOMPARE(f.frame->statusBar()->currentMessage(), summary);
+        QCOMPARE(f.names(ListKind::Tv).size(), 20u);
+        QCOMPARE(f.names(ListKind::Radio).back(), std::string("Surround Radio"));
+        QCOMPARE(f.cell(5, 1), QStringLiteral("Kinderkanal Plus"));
+        QCOMPARE(f.cell(10, 1), QStringLiteral("Motor:Sport"));
+        QVERIFY(f.state().modified);
+        QCOMPARE(f.frame->windowTitle(), QStringLiteral("Kanalo"));
+
+        f.prompts.fileNames = {conf};
+        f.frame->action(Command::OpenUpdate)->trigger();
+        QVERIFY(f.state().showingUpdate);
+        QCOMPARE(std::as_const(*f.state().updateTable).tv().occupiedCount(), 20u);
+        QVERIFY(f.frame->view()->selectedRows().empty());
+        QCOMPARE(f.frame->statusBar()->currentMessage(), summary);
+    }
+
+    void exportsThroughTheFileMenu() {
+        Fixture f;
+        QAction* vdr = f.fileMenuItem("E&xport", "&VDR Channel List...");
+        QAction* csv = f.fileMenuItem("E&xport", "&CSV File...");
+        QVERIFY(vdr && csv);
+        QVERIFY(!vdr->isEnabled() && !csv->isEnabled());
+        QVERIFY(f.frame->loadFile(f.write("main.dat", sampleBytes())));
+        QVERIFY(vdr->isEnabled() && csv->isEnabled());
+
+        f.prompts.fileNames = {f.dir.filePath("out"), f.dir.filePath("out.csv")};
+        vdr->trigger();
+        csv->trigger();
+        // The two channels on a user satellite have no position to write.
+        QCOMPARE(f.prompts.shown, QStringList{"2 channels on a satellite without a position "
+                                              "(User 1 to User 15) were left out."});
+        QFile conf(f.dir.filePath("out.conf"));
+        QVERIFY(conf.open(QIODevice::ReadOnly));
+        auto back = std::make_unique<ChannelTable>();
+        const VdrImportCounts counts = importVdrText(conf.readAll().toStdString(), *back);
+        QCOMPARE(counts.tv + counts.radio, 66u - 2u); // every channel of the sample but two
+        QCOMPARE(std::string(back->tv()[0].name()), f.names(ListKind::Tv).front());
+        QFile table(f.dir.filePath("out.csv"));
+        QVERIFY(table.open(QIODevice::ReadOnly));
+        const QList<QByteArray> rows = table.readAll().split('\n');
+        QCOMPARE(rows.size(), 66 + 2); // the header, a row per channel, the empty end
+        QVERIFY(rows[1].startsWith("TV,1,Nordlicht TV,1,Astra 19.2° O,"));
+        QVERIFY(!f.state().modified);
     }
 };
 

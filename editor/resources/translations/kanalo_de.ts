@@ -1147,5 +1147,70 @@ Wenn Sie NEIN wählen, werden die Sender jetzt neu nach ihren Nummern sortiert.<
         <extracomment>Options page Serial ports</extracomment>
         <translation>Wählen Sie das serielle Gerät jeder Schnittstelle oder geben Sie seinen Pfad ein. Ein leeres Feld nimmt das Standardgerät der Schnittstelle.</translation>
     </message>
+    <message>
+        <source>Import &amp;VDR Channel List...</source>
+        <extracomment>File menu</extracomment>
+        <translation>&amp;VDR Senderliste importieren...</translation>
+    </message>
+    <message>
+        <source>Import a VDR channels.conf channel list</source>
+        <extracomment>prompt</extracomment>
+        <translation>VDR Senderliste (channels.conf) importieren</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <extracomment>File menu</extracomment>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>&amp;VDR Channel List...</source>
+        <extracomment>File menu, Export</extracomment>
+        <translation>&amp;VDR Senderliste...</translation>
+    </message>
+    <message>
+        <source>Export the channel list as a VDR channels.conf</source>
+        <extracomment>prompt</extracomment>
+        <translation>Senderliste als VDR channels.conf exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;CSV File...</source>
+        <extracomment>File menu, Export</extracomment>
+        <translation>&amp;CSV-Datei...</translation>
+    </message>
+    <message>
+        <source>Export the channel list as a CSV file for spreadsheet programs</source>
+        <extracomment>prompt</extracomment>
+        <translation>Senderliste als CSV-Datei für Tabellenkalkulationen exportieren</translation>
+    </message>
+    <message>
+        <source>VDR Channel Lists (*.conf);;All Files (*)</source>
+        <extracomment>file dialog filter</extracomment>
+        <translation>VDR Senderlisten (*.conf);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Channel Lists (*.dat);;VDR Channel Lists (*.conf);;All Files (*)</source>
+        <extracomment>Open Update file dialog filter</extracomment>
+        <translation>Senderlisten (*.dat);;VDR Senderlisten (*.conf);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <extracomment>file dialog filter</extracomment>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 TV and %2 Radio channels imported.</source>
+        <extracomment>VDR import summary</extracomment>
+        <translation>%1 TV- und %2 Radiosender importiert.</translation>
+    </message>
+    <message>
+        <source>%1 TV and %2 Radio channels imported; %3 skipped (DVB-S2: %4, not satellite: %5, unreadable: %6, lists full: %7).</source>
+        <extracomment>VDR import summary</extracomment>
+        <translation>%1 TV- und %2 Radiosender importiert; %3 übersprungen (DVB-S2: %4, nicht Satellit: %5, unlesbar: %6, Listen voll: %7).</translation>
+    </message>
+    <message>
+        <source>%1 channels on a satellite without a position (User 1 to User 15) were left out.</source>
+        <extracomment>VDR export</extracomment>
+        <translation>%1 Sender auf einem Satelliten ohne Position (User 1 bis User 15) wurden ausgelassen.</translation>
+    </message>
 </context>
 </TS>
