@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Kanalo"));
     QApplication::setOrganizationName(QStringLiteral("Kanalo"));
     QApplication::setApplicationVersion(QStringLiteral("0.5"));
+    // Ties the windows to the installed desktop entry (icon and name on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kanalo.Kanalo"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Channel list editor"));

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -92,9 +93,11 @@ QString ToolRunner::asTerminalShows(const QString& output) {
     return lines.join(QLatin1Char('\n'));
 }
 
-ToolRunner::ToolRunner() {
-    searchFolders << QCoreApplication::applicationDirPath();
+QStringList ToolRunner::toolFolders(const QString& programFolder) {
+    return {programFolder, QDir::cleanPath(programFolder + QStringLiteral("/../libexec/kanalo"))};
 }
+
+ToolRunner::ToolRunner() : searchFolders(toolFolders(QCoreApplication::applicationDirPath())) {}
 
 QString ToolRunner::resolve(const QString& launchName) const {
     for (const QString& folder : searchFolders) {

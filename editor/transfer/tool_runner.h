@@ -15,7 +15,7 @@ namespace kanalo {
 // when it could not be started, was cancelled or did not end normally.
 class ToolRunner {
 public:
-    // Where launch names are looked up: the editor's own folder first, then PATH.
+    // Where launch names are looked up before PATH: toolFolders() of the editor's own folder.
     QStringList searchFolders;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // The progress window's text; empty for the transfer text.
@@ -32,6 +32,10 @@ public:
     int run(QWidget* parent, const ToolInvocation& tool, const QString& file,
             const QString& captureFile = {});
 
+    // A program's own folder, then the private tool folder of an installed tree beside it:
+    // bin/ and libexec/kanalo/ under one prefix, so a build tree and an install both work.
+    static QStringList toolFolders(const QString& programFolder);
+    // The one lookup of launch names: the search folders in order, then PATH.
     QString resolve(const QString& launchName) const;
     // Output as a terminal shows it: a counter redrawn after a carriage return keeps only its
     // last state, and blank lines are dropped.
