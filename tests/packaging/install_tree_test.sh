@@ -25,12 +25,12 @@ same() { # expected actual
     return 1
 }
 
-if ! DESTDIR="$work/root" cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1; then
+if ! DESTDIR="$work/destdir" cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1; then
     cat "$work/install.log"
     echo "0 passed, 1 failed"
     exit 1
 fi
-usr=$(realpath "$work/root/usr")
+usr=$(realpath "$work/destdir/usr")
 app=io.github.kanalo.Kanalo
 
 # Everything the install holds, with its mode: nothing missing, nothing extra.
@@ -72,7 +72,7 @@ check "desktop-file-validate" same "" "$(desktop-file-validate "$usr/share/appli
 check "appstreamcli validate" appstreamcli validate --no-net --pedantic \
     "$usr/share/metainfo/$app.metainfo.xml"
 # The tree as a whole: the launchable desktop entry and the icon the metainfo names.
-check "appstreamcli validate-tree" appstreamcli validate-tree --no-net "$work/root"
+check "appstreamcli validate-tree" appstreamcli validate-tree --no-net "$work/destdir"
 
 # Every page renders without a warning and names each program whose name it is installed under.
 for page in "$usr"/share/man/man1/*.1.gz; do
