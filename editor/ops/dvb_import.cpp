@@ -87,7 +87,8 @@ const char* statusMessage(DvbReadStatus status) {
     return "";
 }
 
-DvbReadStatus readDvbFile(const std::filesystem::path& path, std::string& bytes) {
+DvbReadStatus readForeignFile(const std::filesystem::path& path, std::string& bytes,
+                              const std::function<bool(const std::string&)>& recognised) {
     std::string read;
     switch (readWholeFile(path, read)) {
     case LoadStatus::Ok:
@@ -97,10 +98,15 @@ DvbReadStatus readDvbFile(const std::filesystem::path& path, std::string& bytes)
     case LoadStatus::ReadError:
         return DvbReadStatus::ReadError;
     }
-    if (!Record(read).hasMagic())
+    if (!recognised(read))
         return DvbReadStatus::WrongVersion;
     bytes = std::move(read);
     return DvbReadStatus::Ok;
+}
+
+DvbReadStatus readDvbFile(const std::filesystem::path& path, std::string& bytes) {
+    return readForeignFile(path, bytes,
+                           [](const std::string& read) { return Record(read).hasMagic(); });
 }
 
 std::uint8_t dvbFecCode(std::uint8_t fileCode) {

@@ -24,6 +24,11 @@ const char* statusMessage(DvbReadStatus status);
 // untouched.
 DvbReadStatus readDvbFile(const std::filesystem::path& path, std::string& bytes);
 
+// Reads a foreign list file whole into `bytes` when `recognised` accepts its content; the
+// status says why not otherwise. Shared by the imports of every foreign format.
+DvbReadStatus readForeignFile(const std::filesystem::path& path, std::string& bytes,
+                              const std::function<bool(const std::string&)>& recognised);
+
 // What to do with the channels of a group, asked with the group's title (raw bytes).
 enum class DvbGroupAnswer { Import, Skip, Stop };
 using DvbGroupQuestion = std::function<DvbGroupAnswer(std::string_view title)>;

@@ -243,19 +243,8 @@ bool isVdrChannelText(std::string_view text) {
 }
 
 DvbReadStatus readVdrFile(const std::filesystem::path& path, std::string& text) {
-    std::string read;
-    switch (readWholeFile(path, read)) {
-    case LoadStatus::Ok:
-        break;
-    case LoadStatus::CannotOpen:
-        return DvbReadStatus::CannotOpen;
-    case LoadStatus::ReadError:
-        return DvbReadStatus::ReadError;
-    }
-    if (!isVdrChannelText(read))
-        return DvbReadStatus::WrongVersion;
-    text = std::move(read);
-    return DvbReadStatus::Ok;
+    return readForeignFile(path, text,
+                           [](const std::string& read) { return isVdrChannelText(read); });
 }
 
 VdrImportCounts importVdrText(std::string_view text, ChannelTable& table) {

@@ -2,6 +2,7 @@
 // and checks the lists it fills.
 #include "channels/channel_file_reader.h"
 #include "channels/channel_file_writer.h"
+#include "filled_lists_check.h"
 #include "ops/dvb_import.h"
 
 #include <cstdint>
@@ -14,26 +15,14 @@ namespace {
 using namespace kanalo;
 
 void check(const ChannelTable& table, const DvbImportCounts& counts) {
-    for (const ListKind kind : {ListKind::Tv, ListKind::Radio}) {
-        const ConstChannelList list = table.list(kind);
-        const std::size_t filled = kind == ListKind::Tv ? counts.tv : counts.radio;
-        if (filled > kListCapacity || list.occupiedCount() != filled ||
-            list.userListCount() != std::min(filled, kUserListCapacity))
-            std::abort();
-        for (std::size_t slot = 0; slot < list.size(); ++slot) {
-            const ChannelRecord& record = list[slot];
-            if (record.isFree() != (slot >= filled))
-                std::abort(); // the lists fill from their first slot without gaps
-            if (record.isFree())
-                continue;
-            if (record.marked() || record.epg() || record.satelliteIndex() > 3 ||
-                record.bouquetNumber() != 0 || !record.bouquetName().empty() ||
-                record.name().size() > kDvbNameLength ||
-                record.name().find_first_of("\"\r\n") != std::string_view::npos ||
-                (kind == ListKind::Radio && record.videoPid() != 0))
-                std::abort();
-        }
-    }
+    checkFilledLists(table, counts.tv, counts.radio,
+                     [](const ChannelRecord& record, ListKind kind) {
+                         return !(record.marked() || record.epg() || record.satelliteIndex() > 3 ||
+                                  record.bouquetNumber() != 0 || !record.bouquetName().empty() ||
+                                  record.name().size() > kDvbNameLength ||
+                                  record.name().find_first_of("\"\r\n") != std::string_view::npos ||
+                                  (kind == ListKind::Radio && record.videoPid() != 0));
+                     });
 }
 
 } // namespace

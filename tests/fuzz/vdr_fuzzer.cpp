@@ -1,6 +1,7 @@
 // Feeds arbitrary text to the channels.conf import, checks the lists it fills, and checks that an
 // export of them imports back the same.
 #include "channels/satellite_table.h"
+#include "filled_lists_check.h"
 #include "ops/vdr_channels.h"
 
 #include <cstdint>
@@ -14,25 +15,14 @@ namespace {
 using namespace kanalo;
 
 void check(const ChannelTable& table, const VdrImportCounts& counts) {
-    for (const ListKind kind : {ListKind::Tv, ListKind::Radio}) {
-        const ConstChannelList list = table.list(kind);
-        const std::size_t filled = kind == ListKind::Tv ? counts.tv : counts.radio;
-        if (filled > kListCapacity || list.occupiedCount() != filled ||
-            list.userListCount() != std::min(filled, kUserListCapacity))
-            std::abort();
-        for (std::size_t slot = 0; slot < list.size(); ++slot) {
-            const ChannelRecord& record = list[slot];
-            if (record.isFree() != (slot >= filled))
-                std::abort(); // the lists fill from their first slot without gaps
-            if (record.isFree())
-                continue;
-            if (record.marked() || record.epg() || record.satelliteIndex() > 31 ||
-                (record.videoPid() == 0) != (kind == ListKind::Radio) ||
-                record.name().find_first_of("\"\r\n\x86\x87") != std::string_view::npos ||
-                record.bouquetName().find_first_of("\"\r\n\x86\x87") != std::string_view::npos)
-                std::abort();
-        }
-    }
+    checkFilledLists(
+        table, counts.tv, counts.radio, [](const ChannelRecord& record, ListKind kind) {
+            return !(record.marked() || record.epg() || record.satelliteIndex() > 31 ||
+                     (record.videoPid() == 0) != (kind == ListKind::Radio) ||
+                     record.name().find_first_of("\"\r\n\x86\x87") != std::string_view::npos ||
+                     record.bouquetName().find_first_of("\"\r\n\x86\x87") !=
+                         std::string_view::npos);
+        });
 }
 
 } // namespace
