@@ -1,9 +1,9 @@
 // Reading and writing a full table: 1999 TV and 1999 Radio channels, long form, 31-character
 // names.
-#include "channels/channel_file.h"
-#include "channels/channel_file_reader.h"
-#include "channels/channel_file_writer.h"
-#include "full_table.h"
+#include "bench/full_table.h"
+#include "core/channels/channel_file.h"
+#include "core/channels/channel_file_reader.h"
+#include "core/channels/channel_file_writer.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // Send Setings to Box through the editor: a full 3998-channel list against boxsim paced like
 // a real 57600-baud wire, timed from the command to the counts box, next to the wire time.
-#include "channels/channel_file_writer.h"
-#include "shell/main_frame.h"
-#include "shell/prompter.h"
+#include "core/channels/channel_file_writer.h"
+#include "editor/base/prompter.h"
+#include "editor/mainwindow/main_frame.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "full_table.h"
+#include "bench/full_table.h"
 
 #include <cstdio>
 

@@ -2,10 +2,10 @@
 // a sort with renumbering and a Delete of 1000 rows; and the heap a history of 100 of the
 // largest steps takes. The record benchmarks run each command with recording (arg 1) and
 // without (arg 0), so the difference is what recording adds; the list is rebuilt untimed.
-#include "full_table.h"
-#include "ops/channel_order.h"
-#include "ops/list_history.h"
-#include "ops/slot_operations.h"
+#include "bench/full_table.h"
+#include "core/listops/channel_order.h"
+#include "core/listops/list_history.h"
+#include "core/listops/slot_operations.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 // The channel list view on a full list, offscreen: ShowList with renumbering, and start-up to
 // the first painted window with a full list loaded at start.
-#include "channels/channel_file.h"
-#include "full_table.h"
-#include "shell/main_frame.h"
-#include "view/row_list_view.h"
+#include "bench/full_table.h"
+#include "core/channels/channel_file.h"
+#include "editor/listview/row_list_view.h"
+#include "editor/mainwindow/main_frame.h"
 
 #include <QAction>
 #include <QApplication>

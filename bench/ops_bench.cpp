@@ -1,7 +1,7 @@
 // Header sorts and update comparisons on full lists: 1999 TV channels spread over a few
 // satellites and transponders, as a real list is.
-#include "ops/channel_order.h"
-#include "shell/update_comparison.h"
+#include "core/compare/update_comparison.h"
+#include "core/listops/channel_order.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

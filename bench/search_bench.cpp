@@ -1,7 +1,7 @@
 // Find Duplicates and Find next on a full list: 1999 TV channels over a few satellites and
 // transponders, one channel in twenty stored twice, as lists grown by scans often are.
-#include "ops/duplicates.h"
-#include "ops/search.h"
+#include "core/listops/duplicates.h"
+#include "core/listops/search.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

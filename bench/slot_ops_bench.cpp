@@ -1,6 +1,6 @@
 // Delete with compaction and both pastes on a full 1999-slot list, 1000 channels at a time. The
 // list is rebuilt before every iteration outside the timing, so each run starts full.
-#include "ops/slot_operations.h"
+#include "core/listops/slot_operations.h"
 
 #include <benchmark/benchmark.h>
 #include <vector>

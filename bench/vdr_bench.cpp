@@ -1,7 +1,7 @@
 // channels.conf import of a 10,000-line scan, and the VDR and CSV exports of a full list.
-#include "full_table.h"
-#include "ops/csv_export.h"
-#include "ops/vdr_channels.h"
+#include "bench/full_table.h"
+#include "core/format/csv_export.h"
+#include "core/listops/vdr_channels.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

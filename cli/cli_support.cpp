@@ -1,6 +1,6 @@
-#include "cli_support.h"
+#include "cli/cli_support.h"
 
-#include "channels/channel_file.h"
+#include "core/channels/channel_file.h"
 
 #include <cstdio>
 

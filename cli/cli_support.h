@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/channel_file_writer.h"
-#include "channels/channel_table.h"
+#include "core/channels/channel_file_writer.h"
+#include "core/channels/channel_table.h"
 
 #include <optional>
 #include <string>

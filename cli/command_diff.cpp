@@ -1,5 +1,5 @@
-#include "commands.h"
-#include "shell/update_comparison.h"
+#include "cli/commands.h"
+#include "core/compare/update_comparison.h"
 
 #include <memory>
 #include <string>

@@ -1,5 +1,5 @@
-#include "commands.h"
-#include "json_dump.h"
+#include "cli/commands.h"
+#include "cli/json_dump.h"
 
 #include <memory>
 

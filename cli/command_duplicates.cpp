@@ -1,6 +1,6 @@
-#include "channels/windows1252.h"
-#include "commands.h"
-#include "ops/duplicates.h"
+#include "cli/commands.h"
+#include "core/channels/windows1252.h"
+#include "core/listops/duplicates.h"
 
 #include <memory>
 #include <string>

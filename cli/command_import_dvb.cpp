@@ -1,5 +1,5 @@
-#include "commands.h"
-#include "ops/dvb_import.h"
+#include "cli/commands.h"
+#include "core/listops/dvb_import.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "channels/windows1252.h"
-#include "commands.h"
-#include "view/print_line.h"
+#include "cli/commands.h"
+#include "core/channels/windows1252.h"
+#include "core/format/print_line.h"
 
 #include <charconv>
 #include <memory>

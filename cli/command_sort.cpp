@@ -1,6 +1,6 @@
-#include "channels/channel_file.h"
-#include "commands.h"
-#include "ops/channel_order.h"
+#include "cli/commands.h"
+#include "core/channels/channel_file.h"
+#include "core/listops/channel_order.h"
 
 #include <memory>
 #include <optional>

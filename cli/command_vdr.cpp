@@ -1,7 +1,7 @@
-#include "channels/channel_file.h"
-#include "commands.h"
-#include "ops/csv_export.h"
-#include "ops/vdr_channels.h"
+#include "cli/commands.h"
+#include "core/channels/channel_file.h"
+#include "core/format/csv_export.h"
+#include "core/listops/vdr_channels.h"
 
 #include <cstdio>
 #include <memory>

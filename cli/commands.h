@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli_support.h"
+#include "cli/cli_support.h"
 
 namespace kanalo::cli {
 

@@ -1,4 +1,4 @@
-#include "json_dump.h"
+#include "cli/json_dump.h"
 
 #include <cstdio>
 

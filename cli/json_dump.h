@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/channel_table.h"
+#include "core/channels/channel_table.h"
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,5 @@
 // kanalo-list: batch work on channel list files from the command line.
-#include "commands.h"
+#include "cli/commands.h"
 
 #include <cstdio>
 

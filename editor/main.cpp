@@ -1,8 +1,8 @@
 // Kanalo: the channel list editor.
-#include "shell/editor_settings.h"
-#include "shell/main_frame.h"
-#include "shell/prompter.h"
-#include "shell/start_up.h"
+#include "editor/base/editor_settings.h"
+#include "editor/base/prompter.h"
+#include "editor/base/start_up.h"
+#include "editor/mainwindow/main_frame.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,7 +1,7 @@
 // Whole-list transfers against boxsim: paced runs compare the elapsed time with the time the
 // bytes need on a wire at that rate (plus the port's fixed 500 ms open pause); unpaced runs
 // give lines per second.
-#include "tool_process.h"
+#include "tests/tools/tool_process.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the clipboard block decoder and pastes what it accepts.
-#include "ops/clipboard_block.h"
-#include "ops/slot_operations.h"
+#include "core/listops/clipboard_block.h"
+#include "core/listops/slot_operations.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the DVB2000 import, taking every group and choosing group by group,
 // and checks the lists it fills.
-#include "channels/channel_file_reader.h"
-#include "channels/channel_file_writer.h"
-#include "filled_lists_check.h"
-#include "ops/dvb_import.h"
+#include "core/channels/channel_file_reader.h"
+#include "core/channels/channel_file_writer.h"
+#include "core/listops/dvb_import.h"
+#include "tests/fuzz/filled_lists_check.h"
 
 #include <cstdint>
 #include <cstdlib>

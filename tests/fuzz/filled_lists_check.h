@@ -3,7 +3,7 @@
 // import's own record check.
 #pragma once
 
-#include "channels/channel_table.h"
+#include "core/channels/channel_table.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the channel list reader and checks what it produced.
-#include "channels/channel_file_reader.h"
-#include "channels/channel_file_writer.h"
+#include "core/channels/channel_file_reader.h"
+#include "core/channels/channel_file_writer.h"
 
 #include <cstdint>
 #include <cstdlib>

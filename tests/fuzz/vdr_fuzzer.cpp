@@ -1,8 +1,8 @@
 // Feeds arbitrary text to the channels.conf import, checks the lists it fills, and checks that an
 // export of them imports back the same.
-#include "channels/satellite_table.h"
-#include "filled_lists_check.h"
-#include "ops/vdr_channels.h"
+#include "core/channels/satellite_table.h"
+#include "core/listops/vdr_channels.h"
+#include "tests/fuzz/filled_lists_check.h"
 
 #include <cstdint>
 #include <cstdlib>

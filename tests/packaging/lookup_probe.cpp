@@ -1,6 +1,6 @@
 // Prints where the editor's tool lookup finds each named program, one line each (empty when
 // not found). Copied beside an installed Kanalo, it looks from the same folder Kanalo does.
-#include "transfer/tool_runner.h"
+#include "editor/commands/tool_runner.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "run_kanalo_list.h"
+#include "tests/support/run_kanalo_list.h"
 
 #include <fcntl.h>
 #include <spawn.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "test_files.h"
+#include "tests/support/test_files.h"
 
 #include <string>
 #include <vector>

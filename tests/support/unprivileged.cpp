@@ -1,4 +1,4 @@
-#include "unprivileged.h"
+#include "tests/support/unprivileged.h"
 
 #include <cstdio>
 #include <grp.h>

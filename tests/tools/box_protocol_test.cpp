@@ -1,5 +1,5 @@
-#include "boxsim/box_options.h"
-#include "boxsim/box_protocol.h"
+#include "tools/boxsim/box_options.h"
+#include "tools/boxsim/box_protocol.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The older tools' serial routines against a pseudo-terminal whose other end the test plays,
 // their command line and the reading of upload input.
-#include "legacy/legacy_command_line.h"
-#include "legacy/legacy_serial.h"
-#include "legacy/legacy_upload.h"
+#include "tools/legacy/legacy_command_line.h"
+#include "tools/legacy/legacy_serial.h"
+#include "tools/legacy/legacy_upload.h"
 
 #include <cerrno>
 #include <chrono>

@@ -1,7 +1,7 @@
 // listfetch1, listsend1 and listsend2 against boxsim: command line, request words, stored
 // lines, accept words, resends, the receiver giving up and a receiver that stays silent.
-#include "legacy/legacy_serial.h"
-#include "tool_process.h"
+#include "tests/tools/tool_process.h"
+#include "tools/legacy/legacy_serial.h"
 
 #include <chrono>
 #include <fcntl.h>

@@ -1,5 +1,5 @@
-#include "listsend/list_line_reader.h"
-#include "listsend/unanswered_run.h"
+#include "tools/listsend/list_line_reader.h"
+#include "tools/listsend/unanswered_run.h"
 
 #include <gtest/gtest.h>
 

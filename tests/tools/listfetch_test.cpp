@@ -1,5 +1,5 @@
 // listfetch3 against boxsim: command line, handshake, received lines and failures.
-#include "tool_process.h"
+#include "tests/tools/tool_process.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // listsend3 against boxsim: command line, wire form, verdicts, resends and aborts.
-#include "tool_process.h"
+#include "tests/tools/tool_process.h"
 
 #include <gtest/gtest.h>
 

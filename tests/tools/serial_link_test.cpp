@@ -1,6 +1,6 @@
 // The serial layer against a pseudo-terminal whose other end the test plays.
-#include "listsend/reply_listener.h"
-#include "seriallink/serial_link.h"
+#include "tools/listsend/reply_listener.h"
+#include "tools/seriallink/serial_link.h"
 
 #include <cerrno>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "tool_process.h"
+#include "tests/tools/tool_process.h"
 
 #include <cerrno>
 #include <chrono>

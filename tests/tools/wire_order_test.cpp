@@ -1,14 +1,14 @@
 // The order of the tools' port operations: bytes must have left the port before the rate
 // changes, before an answer's clock starts and before the legacy reply pause. A
 // pseudo-terminal sends everything at once, so the operations are recorded as they are made.
-#include "legacy/legacy_upload.h"
-#include "legacy/legacy_words.h"
-#include "listfetch/list_download.h"
-#include "listsend/list_upload.h"
-#include "seriallink/connect_handshake.h"
-#include "seriallink/port_operations.h"
-#include "seriallink/protocol_words.h"
-#include "tool_process.h"
+#include "tests/tools/tool_process.h"
+#include "tools/legacy/legacy_upload.h"
+#include "tools/legacy/legacy_words.h"
+#include "tools/listfetch/list_download.h"
+#include "tools/listsend/list_upload.h"
+#include "tools/seriallink/connect_handshake.h"
+#include "tools/seriallink/port_operations.h"
+#include "tools/seriallink/protocol_words.h"
 
 #include <chrono>
 #include <cstdio>

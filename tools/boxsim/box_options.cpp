@@ -1,4 +1,4 @@
-#include "boxsim/box_options.h"
+#include "tools/boxsim/box_options.h"
 
 #include <charconv>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "boxsim/box_behaviour.h"
-#include "boxsim/box_server.h"
+#include "tools/boxsim/box_behaviour.h"
+#include "tools/boxsim/box_server.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "boxsim/box_protocol.h"
+#include "tools/boxsim/box_protocol.h"
 
 #include <cctype>
 #include <cstdint>

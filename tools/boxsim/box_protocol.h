@@ -1,6 +1,6 @@
 #pragma once
 
-#include "boxsim/box_behaviour.h"
+#include "tools/boxsim/box_behaviour.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "boxsim/box_server.h"
+#include "tools/boxsim/box_server.h"
 
 #include <algorithm>
 #include <cerrno>

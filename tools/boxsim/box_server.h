@@ -1,7 +1,7 @@
 #pragma once
 
-#include "boxsim/box_protocol.h"
-#include "boxsim/pseudo_terminal.h"
+#include "tools/boxsim/box_protocol.h"
+#include "tools/boxsim/pseudo_terminal.h"
 
 #include <chrono>
 #include <deque>

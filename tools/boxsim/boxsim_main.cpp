@@ -1,8 +1,8 @@
 // boxsim: a receiver on a pseudo-terminal, for trying and testing the transfer tools.
-#include "boxsim/box_options.h"
-#include "boxsim/box_protocol.h"
-#include "boxsim/box_server.h"
-#include "boxsim/pseudo_terminal.h"
+#include "tools/boxsim/box_options.h"
+#include "tools/boxsim/box_protocol.h"
+#include "tools/boxsim/box_server.h"
+#include "tools/boxsim/pseudo_terminal.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "boxsim/pseudo_terminal.h"
+#include "tools/boxsim/pseudo_terminal.h"
 
 #include <cerrno>
 #include <cstdio>

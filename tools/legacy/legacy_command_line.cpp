@@ -1,6 +1,6 @@
-#include "legacy/legacy_command_line.h"
+#include "tools/legacy/legacy_command_line.h"
 
-#include "legacy/legacy_serial.h"
+#include "tools/legacy/legacy_serial.h"
 
 #include <charconv>
 

@@ -1,8 +1,8 @@
-#include "legacy/legacy_download.h"
+#include "tools/legacy/legacy_download.h"
 
-#include "legacy/legacy_session.h"
-#include "legacy/legacy_words.h"
-#include "seriallink/deadline.h"
+#include "tools/legacy/legacy_session.h"
+#include "tools/legacy/legacy_words.h"
+#include "tools/seriallink/deadline.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "legacy/legacy_command_line.h"
+#include "tools/legacy/legacy_command_line.h"
 
 #include <cstdio>
 

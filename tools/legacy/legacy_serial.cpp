@@ -1,6 +1,6 @@
-#include "legacy/legacy_serial.h"
+#include "tools/legacy/legacy_serial.h"
 
-#include "seriallink/deadline.h"
+#include "tools/seriallink/deadline.h"
 
 #include <cerrno>
 #include <poll.h>

@@ -1,6 +1,6 @@
-#include "legacy/legacy_session.h"
+#include "tools/legacy/legacy_session.h"
 
-#include "seriallink/port_device.h"
+#include "tools/seriallink/port_device.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "legacy/legacy_command_line.h"
-#include "legacy/legacy_serial.h"
+#include "tools/legacy/legacy_command_line.h"
+#include "tools/legacy/legacy_serial.h"
 
 #include <string>
 #include <string_view>

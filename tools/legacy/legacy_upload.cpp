@@ -1,8 +1,8 @@
-#include "legacy/legacy_upload.h"
+#include "tools/legacy/legacy_upload.h"
 
-#include "legacy/legacy_session.h"
-#include "legacy/legacy_words.h"
-#include "seriallink/deadline.h"
+#include "tools/legacy/legacy_session.h"
+#include "tools/legacy/legacy_words.h"
+#include "tools/seriallink/deadline.h"
 
 namespace kanalo::legacy {
 

@@ -1,6 +1,6 @@
 // listfetch1: downloads the channel list from an older receiver.
-#include "legacy/legacy_command_line.h"
-#include "legacy/legacy_download.h"
+#include "tools/legacy/legacy_command_line.h"
+#include "tools/legacy/legacy_download.h"
 
 #include <cstdio>
 #include <string_view>

@@ -1,7 +1,7 @@
 // listsend1 and listsend2: send a channel list to an older receiver. The build chooses the
 // variant with KANALO_LEGACY_SEND_VARIANT.
-#include "legacy/legacy_command_line.h"
-#include "legacy/legacy_upload.h"
+#include "tools/legacy/legacy_command_line.h"
+#include "tools/legacy/legacy_upload.h"
 
 #include <cstdio>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "listfetch/list_download.h"
+#include "tools/listfetch/list_download.h"
 
-#include "seriallink/protocol_words.h"
+#include "tools/seriallink/protocol_words.h"
 
 #include <cerrno>
 #include <string>

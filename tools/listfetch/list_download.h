@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seriallink/serial_link.h"
+#include "tools/seriallink/serial_link.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 // listfetch3: downloads the receiver's channel list into a file.
-#include "listfetch/list_download.h"
-#include "seriallink/command_line.h"
-#include "seriallink/connect_handshake.h"
-#include "seriallink/protocol_words.h"
+#include "tools/listfetch/list_download.h"
+#include "tools/seriallink/command_line.h"
+#include "tools/seriallink/connect_handshake.h"
+#include "tools/seriallink/protocol_words.h"
 
 #include <cstdio>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "listsend/list_line_reader.h"
+#include "tools/listsend/list_line_reader.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
-#include "listsend/list_upload.h"
+#include "tools/listsend/list_upload.h"
 
-#include "listsend/unanswered_run.h"
+#include "tools/listsend/unanswered_run.h"
 
 #include <cerrno>
 #include <chrono>

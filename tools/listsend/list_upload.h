@@ -1,8 +1,8 @@
 #pragma once
 
-#include "listsend/list_line_reader.h"
-#include "listsend/verdict_box.h"
-#include "seriallink/serial_link.h"
+#include "tools/listsend/list_line_reader.h"
+#include "tools/listsend/verdict_box.h"
+#include "tools/seriallink/serial_link.h"
 
 namespace kanalo::send {
 

@@ -1,11 +1,11 @@
 // listsend3: uploads a channel list file into the receiver.
-#include "listsend/list_line_reader.h"
-#include "listsend/list_upload.h"
-#include "listsend/reply_listener.h"
-#include "listsend/verdict_box.h"
-#include "seriallink/command_line.h"
-#include "seriallink/connect_handshake.h"
-#include "seriallink/protocol_words.h"
+#include "tools/listsend/list_line_reader.h"
+#include "tools/listsend/list_upload.h"
+#include "tools/listsend/reply_listener.h"
+#include "tools/listsend/verdict_box.h"
+#include "tools/seriallink/command_line.h"
+#include "tools/seriallink/connect_handshake.h"
+#include "tools/seriallink/protocol_words.h"
 
 #include <cerrno>
 #include <chrono>

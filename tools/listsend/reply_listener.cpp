@@ -1,7 +1,7 @@
-#include "listsend/reply_listener.h"
+#include "tools/listsend/reply_listener.h"
 
-#include "seriallink/deadline.h"
-#include "seriallink/protocol_words.h"
+#include "tools/seriallink/deadline.h"
+#include "tools/seriallink/protocol_words.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "listsend/verdict_box.h"
-#include "seriallink/serial_link.h"
+#include "tools/listsend/verdict_box.h"
+#include "tools/seriallink/serial_link.h"
 
 #include <thread>
 

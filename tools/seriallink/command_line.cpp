@@ -1,4 +1,4 @@
-#include "seriallink/command_line.h"
+#include "tools/seriallink/command_line.h"
 
 #include <charconv>
 #include <cstdio>

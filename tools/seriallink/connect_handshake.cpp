@@ -1,6 +1,6 @@
-#include "seriallink/connect_handshake.h"
+#include "tools/seriallink/connect_handshake.h"
 
-#include "seriallink/port_device.h"
+#include "tools/seriallink/port_device.h"
 
 #include <cerrno>
 #include <cstdio>

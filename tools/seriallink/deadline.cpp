@@ -1,4 +1,4 @@
-#include "seriallink/deadline.h"
+#include "tools/seriallink/deadline.h"
 
 #include <cerrno>
 #include <climits>

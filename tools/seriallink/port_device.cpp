@@ -1,6 +1,6 @@
-#include "seriallink/port_device.h"
+#include "tools/seriallink/port_device.h"
 
-#include "seriallink/deadline.h"
+#include "tools/seriallink/deadline.h"
 
 #include <array>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seriallink/port_operations.h"
+#include "tools/seriallink/port_operations.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "seriallink/port_operations.h"
+#include "tools/seriallink/port_operations.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seriallink/deadline.h"
+#include "tools/seriallink/deadline.h"
 
 #include <cstddef>
 #include <sys/types.h>

@@ -1,7 +1,7 @@
-#include "seriallink/serial_link.h"
+#include "tools/seriallink/serial_link.h"
 
-#include "seriallink/deadline.h"
-#include "seriallink/protocol_words.h"
+#include "tools/seriallink/deadline.h"
+#include "tools/seriallink/protocol_words.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seriallink/port_device.h"
+#include "tools/seriallink/port_device.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,0 +1,89 @@
+#include "editor/base/prompter.h"
+
+#include "editor/base/texts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace kanalo {
+
+namespace {
+
+Prompter* installedPrompter = nullptr;
+
+// Every box of the editor carries the program's name as its title.
+QString boxTitle() {
+    return QStringLiteral("Kanalo");
+}
+
+} // namespace
+
+void Prompter::error(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, boxTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void Prompter::information(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Information, boxTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+Prompter::Answer Prompter::question(QWidget* parent, const QString& text, bool offerCancel) {
+    QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+    if (offerCancel) {
+        buttons |= QMessageBox::Cancel;
+    }
+    QMessageBox box(QMessageBox::Question, boxTitle(), text, buttons, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    // Escape or the close button must never count as Yes.
+    box.setEscapeButton(offerCancel ? QMessageBox::Cancel : QMessageBox::No);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return Answer::No;
+    }
+}
+
+Prompter::Answer Prompter::renumberQuestion(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, text("Sort"),
+                    text("The cahnnels are not sorted by numbers.\n\nIf you want to keep the order "
+                         "of channels, the numers will be new assigned now. Click the button YES "
+                         "if you want to do this.\n\nIf you click the button NO the channels will "
+                         "be sorted by numbers now."),
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(text("Do you want to assign new numbers ?"));
+    QPushButton* yes = box.addButton(text("YES"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(text("NO"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(text("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return Answer::Yes;
+    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
+}
+
+QString Prompter::openFileName(QWidget* parent, const QString& title, const QString& folder,
+                               const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
+QString Prompter::saveFileName(QWidget* parent, const QString& title, const QString& path,
+                               const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, title, path, filter);
+}
+
+Prompter& prompter() {
+    static Prompter realDialogs;
+    return installedPrompter != nullptr ? *installedPrompter : realDialogs;
+}
+
+void setPrompter(Prompter* replacement) {
+    installedPrompter = replacement;
+}
+
+} // namespace kanalo

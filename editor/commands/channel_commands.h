@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/channels/channel_table.h"
+#include "editor/mainwindow/command_table.h"
+
+#include <QObject>
+#include <vector>
+
+class QMenu;
+
+namespace kanalo {
+
+class CMainFrame;
+struct EditorState;
+
+// The commands of the Main-List's context menu: edit or create one channel, switch its flags,
+// free its slot, move or swap it, and change a field of every selected channel.
+class ChannelCommands : public QObject {
+    Q_OBJECT
+
+public:
+    ChannelCommands(CMainFrame& frame, QMenu& contextMenu);
+
+    // Greys, checks or hides the entries for the channel in the current row; run each time
+    // the menu opens.
+    void prepareContextMenu();
+
+    void editChannel(int row);
+    void newChannel();
+    void toggleUserList();
+    void toggleEpg();
+    void deleteChannel();
+    void armMove();
+    void armSwap();
+    void moveChannel(int source, int target);
+    void swapChannels(int a, int b);
+    void changeSelected(Command command);
+
+private:
+    EditorState& state();
+    ChannelList shownList();
+    // Runs the channel dialog on the slot; true when the user confirmed.
+    bool runChannelDialog(int slot);
+    void refreshChanged(const std::vector<int>& slots);
+    QMenu* submenuTitled(const char* title) const;
+
+    CMainFrame& frame_;
+    QMenu& contextMenu_;
+};
+
+} // namespace kanalo

@@ -1,0 +1,191 @@
+#include "editor/commands/clipboard_commands.h"
+
+#include "core/listops/clipboard_block.h"
+#include "core/listops/slot_operations.h"
+#include "editor/base/prompter.h"
+#include "editor/base/texts.h"
+#include "editor/listview/row_list_view.h"
+#include "editor/mainwindow/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+
+namespace kanalo {
+
+namespace {
+
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+ClipboardCommands::ClipboardCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
+    using C = Command;
+    connect(frame_.action(C::Copy), &QAction::triggered, this, &ClipboardCommands::copy);
+    connect(frame_.action(C::Cut), &QAction::triggered, this, &ClipboardCommands::cut);
+    connect(frame_.action(C::Paste), &QAction::triggered, this, &ClipboardCommands::paste);
+    connect(frame_.action(C::PasteDirect), &QAction::triggered, this,
+            &ClipboardCommands::pasteDirect);
+    connect(frame_.action(C::Delete), &QAction::triggered, this,
+            &ClipboardCommands::deleteSelected);
+    // The menu entries show the keys; the keys themselves go through the guard.
+    addGuardKey("Del", Guarded::Delete);
+    addGuardKey("Ctrl+X", Guarded::Cut);
+    addGuardKey("Ctrl+V", Guarded::Paste);
+    addGuardKey("Ctrl+B", Guarded::PasteDirect);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, &frame_,
+            &CMainFrame::updateCommandStates);
+}
+
+void ClipboardCommands::addGuardKey(const char* key, Guarded command) {
+    auto* guard = new QAction(&frame_);
+    guard->setShortcut(QKeySequence(QString::fromLatin1(key)));
+    guard->setShortcutContext(Qt::WindowShortcut);
+    connect(guard, &QAction::triggered, this, [this, command] { guardedKey(command); });
+    frame_.addAction(guard);
+}
+
+EditorState& ClipboardCommands::state() const {
+    return frame_.state();
+}
+
+const char* ClipboardCommands::formatFor(bool radio) {
+    return radio ? kClipboardFormatRadio : kClipboardFormatTv;
+}
+
+bool ClipboardCommands::clipboardHasChannels() const {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return data && data->hasFormat(QLatin1String(formatFor(state().shownList == ListKind::Radio)));
+}
+
+void ClipboardCommands::guardedKey(Guarded command) {
+    if (!state().listLoaded() || state().showingUpdate)
+        return;
+    if (state().numbersUnsorted) {
+        // These refusals are German in both interface languages.
+        const char* refusal = command == Guarded::Delete
+                                  ? "Löschen nicht möglich wenn Nummern nicht aufsteigend sortiert."
+                              : command == Guarded::Cut
+                                  ? "Ausschneiden nicht möglich wenn Nummern nicht aufsteigend "
+                                    "sortiert."
+                                  : "Einfügen nicht möglich wenn Nummern nicht aufsteigend "
+                                    "sortiert.";
+        prompter().error(&frame_, QString::fromUtf8(refusal));
+        return;
+    }
+    switch (command) {
+    case Guarded::Delete:
+        deleteSelected();
+        break;
+    case Guarded::Cut:
+        cut();
+        break;
+    case Guarded::Paste:
+        paste();
+        break;
+    case Guarded::PasteDirect:
+        pasteDirect();
+        break;
+    }
+}
+
+void ClipboardCommands::copy() {
+    frame_.view()->cancelPendingExchange();
+    const std::vector<int> rows = frame_.view()->selectedRows();
+    if (!state().listLoaded() || rows.empty())
+        return;
+    const ConstChannelList list = std::as_const(*state().shownTable()).list(state().shownList);
+    std::vector<ChannelRecord> records;
+    records.reserve(rows.size());
+    for (const int row : rows)
+        records.push_back(list[static_cast<std::size_t>(row)]);
+    const std::vector<std::uint8_t> block = encodeClipboardBlock(records);
+    auto* data = new QMimeData;
+    data->setData(QLatin1String(formatFor(state().shownList == ListKind::Radio)),
+                  QByteArray(reinterpret_cast<const char*>(block.data()),
+                             static_cast<qsizetype>(block.size())));
+    QApplication::clipboard()->setMimeData(data);
+    frame_.updateCommandStates();
+}
+
+void ClipboardCommands::deleteSelected() {
+    frame_.view()->cancelPendingExchange();
+    const std::vector<int> rows = frame_.view()->selectedRows();
+    if (!state().listLoaded() || state().showingUpdate || state().numbersUnsorted || rows.empty())
+        return;
+    frame_.view()->clearSelection();
+    deleteWithCompaction(state().mainTable->list(state().shownList), rows);
+    frame_.setModified(true);
+    WaitCursor wait;
+    frame_.view()->ShowList(state().shownList, false);
+}
+
+void ClipboardCommands::cut() {
+    frame_.view()->cancelPendingExchange();
+    const std::vector<int> rows = frame_.view()->selectedRows();
+    if (!state().listLoaded() || state().showingUpdate || state().numbersUnsorted || rows.empty())
+        return;
+    copy();
+    deleteSelected();
+    const int select = rowSelectedAfterCut(rows.front());
+    if (select >= 0) {
+        CRowListView* view = frame_.view();
+        const QModelIndex index = view->rows().index(select, 0);
+        view->selectRows({select});
+        view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        view->scrollTo(index);
+    }
+    frame_.updateCommandStates();
+}
+
+void ClipboardCommands::paste() {
+    pasteWith(false);
+}
+
+void ClipboardCommands::pasteDirect() {
+    pasteWith(true);
+}
+
+bool ClipboardCommands::pasteWith(bool direct) {
+    frame_.view()->cancelPendingExchange();
+    if (!state().listLoaded() || state().showingUpdate || state().numbersUnsorted)
+        return false;
+    const std::vector<int> rows = frame_.view()->selectedRows();
+    if (rows.size() != 1) {
+        prompter().error(&frame_, text("Please select one channel. The contents of the "
+                                       "clipboard will be inserted after this channel."));
+        return false;
+    }
+    ChannelList list = state().mainTable->list(state().shownList);
+    const int position = insertionPosition(list, rows.front());
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    const QString format = QLatin1String(formatFor(state().shownList == ListKind::Radio));
+    if (!data || !data->hasFormat(format))
+        return false;
+    const QByteArray bytes = data->data(format);
+    // A block from another program that does not hold what its count says is ignored.
+    const auto records = decodeClipboardBlock(
+        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                      static_cast<std::size_t>(bytes.size())));
+    if (!records)
+        return false;
+    const PasteOutcome outcome = direct ? kanalo::pasteDirect(list, position, *records)
+                                        : pasteInsert(list, position, *records);
+    if (outcome != PasteOutcome::Done) {
+        prompter().error(&frame_,
+                         direct ? text("Not enough free channels to insert from clipboard.")
+                                : text("Not enough free channels at the end of list to insert from "
+                                       "clipboard."));
+        return false;
+    }
+    frame_.setModified(true);
+    WaitCursor wait;
+    frame_.view()->ShowList(state().shownList, false);
+    return true;
+}
+
+} // namespace kanalo

@@ -1,0 +1,355 @@
+#include "editor/commands/document_commands.h"
+
+#include "core/channels/channel_file.h"
+#include "core/channels/channel_file_reader.h"
+#include "core/compare/update_comparison.h"
+#include "core/listops/vdr_channels.h"
+#include "editor/base/prompter.h"
+#include "editor/base/texts.h"
+#include "editor/commands/import_commands.h"
+#include "editor/listview/row_list_view.h"
+#include "editor/mainwindow/main_frame.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QStatusBar>
+
+namespace kanalo {
+
+namespace {
+
+constexpr int kMaxFolderLength = 255;
+constexpr int kMaxDialogTitleLength = 50;
+
+// Shows the wait cursor for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+const char* loadMessage(LoadStatus status) {
+    return status == LoadStatus::CannotOpen ? KANALO_TEXT("Cannot open file.")
+                                            : KANALO_TEXT("Read error.");
+}
+
+} // namespace
+
+DocumentCommands::DocumentCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {}
+
+EditorState& DocumentCommands::state() {
+    return frame_.state();
+}
+
+QString DocumentCommands::channelListFilter() const {
+    return text("Channel Lists (*.dat);;All Files (*)");
+}
+
+QString DocumentCommands::folderOf(const QString& path) {
+    return QFileInfo(path).absolutePath().left(kMaxFolderLength);
+}
+
+void DocumentCommands::setCurrentFile(const QString& path) {
+    state().currentPath = path;
+    state().fileTitle = QFileInfo(path).fileName();
+    frame_.updateTitle();
+}
+
+void DocumentCommands::addRecentFile(const QString& path) {
+    QStringList& recent = state().settings.recentFiles;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
+    while (recent.size() > EditorSettings::kMaxRecentFiles)
+        recent.removeLast();
+    frame_.updateRecentFiles();
+}
+
+void DocumentCommands::removeRecentFile(const QString& path) {
+    state().settings.recentFiles.removeAll(path);
+    frame_.updateRecentFiles();
+}
+
+bool DocumentCommands::loadFile(const QString& path) {
+    QStatusBar* status = frame_.statusBar();
+    status->showMessage(text("Reading file ..."));
+    status->repaint();
+    // The main table is created by the first successful load and reused afterwards.
+    std::unique_ptr<ChannelTable> created;
+    ChannelTable* table = state().mainTable.get();
+    if (!table) {
+        created = std::make_unique<ChannelTable>();
+        table = created.get();
+    }
+    const LoadStatus result = loadChannelFile(QFile::encodeName(path).toStdString(), *table);
+    if (result != LoadStatus::Ok) {
+        status->clearMessage();
+        prompter().error(&frame_, text(loadMessage(result)));
+        return false;
+    }
+    if (created)
+        state().mainTable = std::move(created);
+    state().showingUpdate = false;
+    {
+        WaitCursor wait;
+        frame_.view()->ShowList(state().shownList, true);
+        frame_.view()->clearSelection();
+        frame_.view()->scrollToTop();
+    }
+    status->clearMessage();
+    setCurrentFile(path);
+    frame_.updateCommandStates();
+    return true;
+}
+
+bool DocumentCommands::saveFile(const QString& path) {
+    if (!state().mainTable)
+        return false;
+    if (state().numbersUnsorted &&
+        prompter().question(&frame_,
+                            text("Numbers are not sorted. If you save the nembers will be "
+                                 "reassigned.\nDo you want to save now anyway ?"),
+                            false) != Prompter::Answer::Yes)
+        return false;
+    if (saveChannelFile(QFile::encodeName(path).toStdString(), *state().mainTable,
+                        state().fileForm()) != SaveStatus::Ok) {
+        prompter().error(&frame_, text("File write error."));
+        return false;
+    }
+    return true;
+}
+
+bool DocumentCommands::askToSave() {
+    if (!state().mainTable || !state().modified)
+        return true;
+    const auto answer = prompter().question(
+        &frame_, text("Would you like to save changes in %1 ?").arg(state().currentPath), true);
+    if (answer == Prompter::Answer::Cancel)
+        return false;
+    if (answer == Prompter::Answer::No)
+        return true;
+    return state().currentPath.isEmpty() ? saveAs() : save();
+}
+
+bool DocumentCommands::askRenumberQuestion() {
+    if (!state().numbersUnsorted)
+        return true;
+    switch (prompter().renumberQuestion(&frame_)) {
+    case Prompter::Answer::Cancel:
+        return false;
+    case Prompter::Answer::Yes:
+        frame_.view()->Renumber();
+        break;
+    case Prompter::Answer::No:
+        frame_.view()->SortByColumn(ColumnKind::Number);
+        break;
+    }
+    state().numbersUnsorted = false;
+    frame_.updateCommandStates();
+    return true;
+}
+
+bool DocumentCommands::leaveShownList(bool askRenumber) {
+    // The armed source row would name a channel of a list no longer on screen.
+    frame_.view()->cancelPendingExchange();
+    return !askRenumber || askRenumberQuestion();
+}
+
+bool DocumentCommands::beforeReplacingMainList() {
+    if (!leaveShownList(state().showingUpdate) || !askToSave())
+        return false;
+    frame_.setModified(false);
+    return true;
+}
+
+void DocumentCommands::open() {
+    if (!beforeReplacingMainList())
+        return;
+    const QString path = prompter().openFileName(&frame_, QString(), state().settings.vbsFolder,
+                                                 channelListFilter());
+    if (path.isEmpty() || !loadFile(path))
+        return;
+    state().settings.vbsFolder = folderOf(path);
+    addRecentFile(path);
+}
+
+void DocumentCommands::openRecent(const QString& path) {
+    if (!beforeReplacingMainList())
+        return;
+    if (!loadFile(path)) {
+        removeRecentFile(path);
+        frame_.updateCommandStates();
+        return;
+    }
+    addRecentFile(path);
+}
+
+bool DocumentCommands::save() {
+    frame_.view()->cancelPendingExchange();
+    if (state().currentPath.isEmpty())
+        return saveAs();
+    if (!saveFile(state().currentPath))
+        return false;
+    state().modified = false;
+    frame_.statusBar()->showMessage(text("%1 saved.").arg(state().currentPath));
+    frame_.updateCommandStates();
+    return true;
+}
+
+bool DocumentCommands::saveAs() {
+    if (!state().mainTable)
+        return false;
+    const QString start =
+        state().currentPath.isEmpty() ? state().settings.vbsFolder : state().currentPath;
+    QString path = prompter().saveFileName(&frame_, QString(), start, channelListFilter());
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
+        path += QStringLiteral(".dat"); // the default extension
+    if (!saveFile(path))
+        return false;
+    frame_.statusBar()->showMessage(text("%1 saved.").arg(path));
+    setCurrentFile(path);
+    addRecentFile(path);
+    state().modified = false;
+    frame_.updateCommandStates();
+    return true;
+}
+
+void DocumentCommands::openUpdate() {
+    if (!state().listLoaded() || !leaveShownList(!state().showingUpdate))
+        return;
+    const QString title = text("Open Update Channel list").left(kMaxDialogTitleLength);
+    const QString path = prompter().openFileName(
+        &frame_, title, state().settings.updFolder,
+        text("Channel Lists (*.dat);;VDR Channel Lists (*.conf);;All Files (*)"));
+    if (path.isEmpty())
+        return;
+    QStatusBar* status = frame_.statusBar();
+    status->showMessage(text("Reading file ..."));
+    status->repaint();
+    std::string bytes;
+    const LoadStatus result = readWholeFile(QFile::encodeName(path).toStdString(), bytes);
+    if (result != LoadStatus::Ok) {
+        status->clearMessage();
+        prompter().error(&frame_, text(loadMessage(result)));
+        return;
+    }
+    if (!state().updateTable)
+        state().updateTable = std::make_unique<ChannelTable>();
+    // A fresh scan in VDR's format is compared as it is; its summary says what it lacked.
+    QString summary;
+    if (isVdrChannelText(bytes))
+        summary = vdrSummaryText(importVdrText(bytes, *state().updateTable));
+    else
+        readChannelText(bytes, *state().updateTable);
+    if (!state().showingUpdate)
+        rememberTopLine(MainFirstLine);
+    state().settings.updFolder = folderOf(path);
+    state().updateTitle = QFileInfo(path).fileName();
+    state().showingUpdate = true;
+    frame_.updateTitle();
+    {
+        WaitCursor wait;
+        frame_.view()->ShowList(state().shownList, true);
+        markUpdateDifferences();
+    }
+    status->showMessage(summary);
+    frame_.updateCommandStates();
+}
+
+void DocumentCommands::showMainList() {
+    if (!leaveShownList(state().showingUpdate) || !state().showingUpdate)
+        return;
+    rememberTopLine(UpdateFirstLine);
+    state().showingUpdate = false;
+    frame_.updateTitle();
+    {
+        WaitCursor wait;
+        frame_.view()->ShowList(state().shownList, true);
+        frame_.view()->clearSelection();
+    }
+    restoreTopLine(MainFirstLine);
+    frame_.updateCommandStates();
+}
+
+void DocumentCommands::showUpdateList() {
+    if (!state().hasUpdateList() || !leaveShownList(!state().showingUpdate))
+        return;
+    if (state().showingUpdate) {
+        markUpdateDifferences();
+        return;
+    }
+    WaitCursor wait;
+    rememberTopLine(MainFirstLine);
+    state().showingUpdate = true;
+    frame_.updateTitle();
+    frame_.view()->ShowList(state().shownList, true);
+    markUpdateDifferences();
+    restoreTopLine(UpdateFirstLine);
+    frame_.updateCommandStates();
+}
+
+void DocumentCommands::showHalf(ListKind half) {
+    if (!leaveShownList(state().shownList != half) || state().shownList == half)
+        return;
+    QStatusBar* status = frame_.statusBar();
+    const bool loaded = state().listLoaded();
+    if (loaded) {
+        rememberTopLine(half == ListKind::Tv ? RadioFirstLine : TvFirstLine);
+        status->showMessage(
+            text(half == ListKind::Tv ? "Loading TV-List ..." : "Loading Radio-List ..."));
+        status->repaint();
+    }
+    state().shownList = half;
+    {
+        WaitCursor wait;
+        frame_.view()->ShowList(half, true);
+        if (state().showingUpdate) {
+            markUpdateDifferences();
+        } else {
+            frame_.view()->clearSelection();
+            frame_.view()->scrollToTop();
+        }
+        restoreTopLine(half == ListKind::Tv ? TvFirstLine : RadioFirstLine);
+    }
+    if (loaded)
+        status->clearMessage();
+    frame_.updateCommandStates();
+}
+
+void DocumentCommands::rememberTopLine(FirstLine which) {
+    const QModelIndex top = frame_.view()->indexAt(QPoint(1, 1));
+    savedFirstLines_[which] = top.isValid() ? top.row() : 0;
+}
+
+void DocumentCommands::restoreTopLine(FirstLine which) {
+    CRowListView* view = frame_.view();
+    const int first = savedFirstLines_[which];
+    if (first <= 0 || view->rows().rowCount() == 0)
+        return;
+    const int rowHeight = std::max(1, view->sizeHintForRow(0));
+    const int linesPerPage = std::max(1, view->viewport()->height() / rowHeight);
+    const int line = std::min(first + linesPerPage - 1, view->rows().rowCount() - 1);
+    const QModelIndex index = view->rows().index(line, 0);
+    view->scrollTo(index, QAbstractItemView::PositionAtBottom);
+    view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+}
+
+void DocumentCommands::markUpdateDifferences() {
+    CRowListView* view = frame_.view();
+    view->clearSelection();
+    view->scrollToTop();
+    if (!state().mainTable || !state().updateTable)
+        return;
+    const std::vector<int> rows = kanalo::markUpdateDifferences(
+        std::as_const(*state().mainTable).list(state().shownList),
+        std::as_const(*state().updateTable).list(state().shownList), state().settings.ignoreNames);
+    view->selectRows(rows);
+    if (!rows.empty())
+        view->scrollTo(view->rows().index(rows.front(), 0));
+}
+
+} // namespace kanalo

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/channels/channel_table.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+namespace kanalo {
+
+class CMainFrame;
+struct EditorState;
+
+// The commands that move the channel data between files and the screen: Open, Save, Save As,
+// the recent files, Open Update and the switches between TV and Radio and between the
+// Main-List and the Update-List, with the questions they ask before anything is lost.
+class DocumentCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit DocumentCommands(CMainFrame& frame);
+
+    bool loadFile(const QString& path);
+    bool saveFile(const QString& path);
+
+    void open();
+    bool save();
+    bool saveAs();
+    void openRecent(const QString& path);
+    void openUpdate();
+    void showHalf(ListKind half);
+    void showMainList();
+    void showUpdateList();
+
+    // The first step of every command that replaces or switches the list on screen: a pending
+    // Move or Swap ends, and with askRenumber the renumber question is asked. False: stop.
+    bool leaveShownList(bool askRenumber);
+    // Before the main list is replaced by a file, an import or the Box's list: leaves the shown
+    // list, asks to save and clears modified. False: stop.
+    bool beforeReplacingMainList();
+    // Asked before a modified main list is replaced or the program ends. False: stop.
+    bool askToSave();
+    // Asked before leaving a list whose numbers are out of order. False: stop.
+    bool askRenumberQuestion();
+    // Selects the Update-List rows that have no counterpart in the main list.
+    void markUpdateDifferences();
+
+private:
+    enum FirstLine { MainFirstLine, UpdateFirstLine, TvFirstLine, RadioFirstLine };
+
+    EditorState& state();
+    QString channelListFilter() const;
+    void rememberTopLine(FirstLine which);
+    void restoreTopLine(FirstLine which);
+    void setCurrentFile(const QString& path);
+    void addRecentFile(const QString& path);
+    void removeRecentFile(const QString& path);
+    static QString folderOf(const QString& path);
+
+    CMainFrame& frame_;
+    std::array<int, 4> savedFirstLines_{};
+};
+
+} // namespace kanalo

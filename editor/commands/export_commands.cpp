@@ -1,0 +1,71 @@
+#include "editor/commands/export_commands.h"
+
+#include "core/channels/channel_file.h"
+#include "core/format/csv_export.h"
+#include "core/listops/vdr_channels.h"
+#include "editor/base/prompter.h"
+#include "editor/base/texts.h"
+#include "editor/mainwindow/main_frame.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QStatusBar>
+
+namespace kanalo {
+
+ExportCommands::ExportCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
+    QAction* vdr = frame_.action(Command::ExportVdr);
+    QAction* csv = frame_.action(Command::ExportCsv);
+    connect(vdr, &QAction::triggered, this, &ExportCommands::exportVdr);
+    connect(csv, &QAction::triggered, this, &ExportCommands::exportCsv);
+    connect(&frame_, &CMainFrame::commandStatesUpdated, this, [this, vdr, csv] {
+        const bool loaded = frame_.state().listLoaded();
+        vdr->setEnabled(loaded);
+        csv->setEnabled(loaded);
+    });
+}
+
+QString ExportCommands::chooseFile(const QString& filter, const QString& suffix) {
+    QString path =
+        prompter().saveFileName(&frame_, QString(), frame_.state().settings.vbsFolder, filter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
+        path += suffix;
+    return path;
+}
+
+bool ExportCommands::write(const QString& path, const std::string& text) {
+    if (writeTextFile(QFile::encodeName(path).toStdString(), text) != SaveStatus::Ok) {
+        prompter().error(&frame_, kanalo::text("File write error."));
+        return false;
+    }
+    frame_.statusBar()->showMessage(kanalo::text("%1 saved.").arg(path));
+    return true;
+}
+
+void ExportCommands::exportVdr() {
+    const ChannelTable* table = frame_.state().mainTable.get();
+    if (!table)
+        return;
+    const QString path =
+        chooseFile(text("VDR Channel Lists (*.conf);;All Files (*)"), QStringLiteral(".conf"));
+    if (path.isEmpty())
+        return;
+    const VdrExport exported = writeVdrText(*table);
+    if (write(path, exported.text) && exported.skipped > 0)
+        prompter().information(
+            &frame_,
+            text("%1 channels on a satellite without a position (User 1 to User 15) were left "
+                 "out.")
+                .arg(exported.skipped));
+}
+
+void ExportCommands::exportCsv() {
+    if (const ChannelTable* table = frame_.state().mainTable.get()) {
+        const QString path =
+            chooseFile(text("CSV Files (*.csv);;All Files (*)"), QStringLiteral(".csv"));
+        if (!path.isEmpty())
+            write(path, writeCsvText(*table));
+    }
+}
+
+} // namespace kanalo

@@ -1,0 +1,185 @@
+#include "editor/commands/import_commands.h"
+
+#include "core/listops/vdr_channels.h"
+#include "editor/base/prompter.h"
+#include "editor/base/qt_text.h"
+#include "editor/base/texts.h"
+#include "editor/commands/document_commands.h"
+#include "editor/listview/row_list_view.h"
+#include "editor/mainwindow/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QStatusBar>
+
+namespace kanalo {
+
+namespace {
+
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+DvbGroupAnswer groupAnswer(Prompter::Answer answer) {
+    switch (answer) {
+    case Prompter::Answer::Yes:
+        return DvbGroupAnswer::Import;
+    case Prompter::Answer::No:
+        return DvbGroupAnswer::Skip;
+    case Prompter::Answer::Cancel:
+        break;
+    }
+    return DvbGroupAnswer::Stop;
+}
+
+} // namespace
+
+QString vdrSummaryText(const VdrImportCounts& counts) {
+    if (counts.skipped() == 0)
+        return text("%1 TV and %2 Radio channels imported.").arg(counts.tv).arg(counts.radio);
+    return text("%1 TV and %2 Radio channels imported; %3 skipped (DVB-S2: %4, not satellite: %5, "
+                "unreadable: %6, lists full: %7).")
+        .arg(counts.tv)
+        .arg(counts.radio)
+        .arg(counts.skipped())
+        .arg(counts.dvbS2)
+        .arg(counts.notSatellite)
+        .arg(counts.unreadable)
+        .arg(counts.listsFull);
+}
+
+ImportCommands::ImportCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
+    for (const Command command : {Command::ImportDvb, Command::ImportVdr}) {
+        QAction* action = frame_.action(command);
+        connect(&frame_, &CMainFrame::commandStatesUpdated, action,
+                [action] { action->setEnabled(true); });
+        action->setEnabled(true);
+    }
+    connect(frame_.action(Command::ImportDvb), &QAction::triggered, this,
+            &ImportCommands::importDvb);
+    connect(frame_.action(Command::ImportVdr), &QAction::triggered, this,
+            &ImportCommands::importVdr);
+}
+
+EditorState& ImportCommands::state() const {
+    return frame_.state();
+}
+
+ImportCommands::FileChoice ImportCommands::chooseDvbFile(QWidget* parent, const QString& folder) {
+    QFileDialog dialog(parent, QString(), folder,
+                       text("DVB2000 Channel Lists (*.dvb);;All Files (*)"));
+    // The extra row needs Qt's own dialog; a native one cannot carry it.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("dvb"));
+    auto* modes = new QWidget(&dialog);
+    auto* row = new QHBoxLayout(modes);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* all = new QRadioButton(text("&All"), modes);
+    auto* selected = new QRadioButton(text("&Selected"), modes);
+    all->setChecked(true);
+    row->addWidget(all);
+    row->addWidget(selected);
+    row->addStretch();
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(modes, grid->rowCount(), 0, 1, grid->columnCount());
+    else if (dialog.layout())
+        dialog.layout()->addWidget(modes);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().front(), selected->isChecked() ? Mode::Selected : Mode::All};
+}
+
+void ImportCommands::importDvb() {
+    if (!frame_.documents().beforeReplacingMainList())
+        return;
+    const FileChoice choice = chooseFile_(&frame_, state().settings.vbsFolder);
+    if (choice.path.isEmpty())
+        return;
+    importFile(choice.path, choice.mode);
+}
+
+void ImportCommands::importVdr() {
+    if (!frame_.documents().beforeReplacingMainList())
+        return;
+    const QString path = prompter().openFileName(&frame_, QString(), state().settings.vbsFolder,
+                                                 text("VDR Channel Lists (*.conf);;All Files (*)"));
+    if (!path.isEmpty())
+        importVdrFile(path);
+}
+
+bool ImportCommands::readFile(const QString& path, Reader reader, std::string& bytes) {
+    QStatusBar* status = frame_.statusBar();
+    status->showMessage(text("Reading file ..."));
+    status->repaint();
+    DvbReadStatus result;
+    {
+        WaitCursor wait;
+        result = reader(QFile::encodeName(path).toStdString(), bytes);
+    }
+    if (result == DvbReadStatus::Ok)
+        return true;
+    status->clearMessage();
+    prompter().error(&frame_, text(statusMessage(result)));
+    return false;
+}
+
+void ImportCommands::replaceMainList(const std::function<void(ChannelTable&)>& import) {
+    if (!state().mainTable)
+        state().mainTable = std::make_unique<ChannelTable>();
+    state().showingUpdate = false;
+    {
+        WaitCursor wait;
+        import(*state().mainTable);
+        CRowListView* view = frame_.view();
+        view->ShowList(state().shownList, true);
+        view->clearSelection();
+        view->scrollToTop();
+    }
+    frame_.statusBar()->clearMessage();
+    state().currentPath.clear();
+    state().fileTitle.clear();
+    frame_.updateTitle();
+    frame_.setModified(true);
+}
+
+bool ImportCommands::importFile(const QString& path, Mode mode) {
+    std::string bytes;
+    if (!readFile(path, &readDvbFile, bytes))
+        return false;
+    DvbGroupQuestion askGroup;
+    if (mode == Mode::Selected)
+        askGroup = [this](std::string_view title) {
+            // The question is answered with the normal cursor.
+            QApplication::restoreOverrideCursor();
+            const Prompter::Answer answer =
+                prompter().question(&frame_, fromWindows1252(title), true);
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            return groupAnswer(answer);
+        };
+    replaceMainList([&](ChannelTable& table) { importDvbRecords(bytes, table, askGroup); });
+    return true;
+}
+
+bool ImportCommands::importVdrFile(const QString& path) {
+    std::string text;
+    if (!readFile(path, &readVdrFile, text))
+        return false;
+    VdrImportCounts counts;
+    replaceMainList([&](ChannelTable& table) { counts = importVdrText(text, table); });
+    const QString summary = vdrSummaryText(counts);
+    frame_.statusBar()->showMessage(summary);
+    if (counts.skipped() > 0)
+        prompter().information(&frame_, summary);
+    return true;
+}
+
+} // namespace kanalo

@@ -1,0 +1,77 @@
+#include "editor/commands/options_commands.h"
+
+#include "editor/commands/document_commands.h"
+#include "editor/listview/row_list_view.h"
+#include "editor/mainwindow/main_frame.h"
+#include "editor/options/options_sheet.h"
+
+#include <QAction>
+#include <QApplication>
+
+namespace kanalo {
+
+OptionsCommands::OptionsCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
+    connect(frame_.action(Command::Options), &QAction::triggered, this,
+            &OptionsCommands::showOptions);
+    connect(&frame_, &CMainFrame::commandStatesUpdated, this,
+            [this] { frame_.action(Command::Options)->setEnabled(true); });
+}
+
+OptionValues OptionsCommands::currentValues() const {
+    const EditorState& state = frame_.state();
+    OptionValues values;
+    values.boxType = static_cast<int>(state.receiver.boxType);
+    values.firmware = state.receiver.firmware;
+    values.transferAsk = state.settings.transferAsk;
+    values.sortMainList = state.settings.sortMainList;
+    values.sortNumbers = state.settings.sortNumbers;
+    values.ignoreNames = state.settings.ignoreNames;
+    values.redLines = state.settings.redLines;
+    values.pidRadix = state.settings.pidRadix;
+    values.autoLoad = state.settings.autoLoad;
+    values.comDevices = state.settings.comDevices;
+    return values;
+}
+
+void OptionsCommands::showOptions() {
+    frame_.view()->cancelPendingExchange();
+    EditorState& state = frame_.state();
+    COptionsSheet sheet(currentValues(), state.settings.transferAsk, state.settings.vbsFolder,
+                        &frame_);
+    if (sheet.exec() == QDialog::Accepted)
+        apply(sheet.values());
+}
+
+void OptionsCommands::apply(const OptionValues& values) {
+    EditorState& state = frame_.state();
+    EditorSettings& settings = state.settings;
+    settings.autoLoad = values.autoLoad;
+    settings.sortMainList = values.sortMainList;
+    settings.sortNumbers = values.sortNumbers;
+    settings.transferAsk = values.transferAsk;
+    state.receiver.firmware = values.firmware;
+    state.receiver.boxType = static_cast<BoxType>(values.boxType);
+    settings.firmware = values.firmware;
+    settings.boxType = values.boxType;
+    settings.comDevices = values.comDevices;
+    frame_.update();
+
+    const bool radixChanged = settings.pidRadix != values.pidRadix;
+    const bool redLinesChanged = settings.redLines != values.redLines;
+    settings.pidRadix = values.pidRadix;
+    settings.redLines = values.redLines;
+    if (state.listLoaded() &&
+        (radixChanged || (redLinesChanged && state.hasUpdateList() && !state.showingUpdate))) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        frame_.view()->ShowList(state.shownList, false);
+        QApplication::restoreOverrideCursor();
+    }
+
+    const bool ignoreNamesChanged = settings.ignoreNames != values.ignoreNames;
+    settings.ignoreNames = values.ignoreNames;
+    if (ignoreNamesChanged && state.hasUpdateList() && state.showingUpdate)
+        frame_.documents().markUpdateDifferences();
+    frame_.updateCommandStates();
+}
+
+} // namespace kanalo

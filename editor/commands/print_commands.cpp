@@ -1,0 +1,86 @@
+#include "editor/commands/print_commands.h"
+
+#include "core/format/print_layout.h"
+#include "editor/base/prompter.h"
+#include "editor/base/texts.h"
+#include "editor/commands/print_job.h"
+#include "editor/listview/row_list_view.h"
+#include "editor/mainwindow/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace kanalo {
+
+namespace {
+
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+bool runSystemPrintDialog(QPrinter& printer, bool rowsSelected, QWidget* parent) {
+    // With rows selected the dialog starts on "Selection"; without, it cannot be chosen.
+    printer.setPrintRange(rowsSelected ? QPrinter::Selection : QPrinter::AllPages);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, rowsSelected);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+PrintCommands::PrintCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
+    runDialog_ = [this](QPrinter& printer, bool rowsSelected) {
+        return runSystemPrintDialog(printer, rowsSelected, &frame_);
+    };
+    connect(frame_.action(Command::Print), &QAction::triggered, this, &PrintCommands::print);
+    connect(&frame_, &CMainFrame::commandStatesUpdated, this, &PrintCommands::updateState);
+    updateState();
+}
+
+PrintCommands::~PrintCommands() = default;
+
+EditorState& PrintCommands::state() const {
+    return frame_.state();
+}
+
+void PrintCommands::updateState() {
+    frame_.action(Command::Print)->setEnabled(state().listLoaded());
+}
+
+void PrintCommands::print() {
+    CRowListView* view = frame_.view();
+    view->cancelPendingExchange();
+    if (!state().listLoaded())
+        return;
+    const std::vector<int> selected = view->selectedRows();
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!runDialog_(*printer_, !selected.empty()))
+        return;
+    // A page range means nothing for a list; like Selection it prints the selected rows.
+    const PrintChoice choice =
+        printer_->printRange() == QPrinter::AllPages ? PrintChoice::All : PrintChoice::Selection;
+    const ConstChannelList list = std::as_const(*state().shownTable()).list(state().shownList);
+    const std::vector<int> rows = rowsToPrint(list, choice, selected);
+
+    PrintLineFormatter formatter(state().columnSets.printer, state().settings.pidRadix,
+                                 state().german);
+    if (state().numbersUnsorted)
+        formatter.setUnsortedNumbers(
+            [view](int row) { return view->rows().rowData(row).texts[0].toStdString(); });
+    bool printed = false;
+    {
+        WaitCursor wait;
+        printed = printChannelLines(*printer_, formatter, list, state().shownList, rows);
+    }
+    if (!printed)
+        prompter().error(&frame_, text("Cannot print."));
+}
+
+} // namespace kanalo

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/transfer/transfer_plan.h"
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace kanalo {
+
+// Starts a transfer tool or an updater with an argument list (never through a shell), waits
+// for it while a modal progress window shows its live output, and returns its exit code: -1
+// when it could not be started, was cancelled or did not end normally.
+class ToolRunner {
+public:
+    // Where launch names are looked up before PATH: toolFolders() of the editor's own folder.
+    QStringList searchFolders;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // The progress window's text; empty for the transfer text.
+    QString heading;
+    // Set for a tool that must never be interrupted (an updater writing the receiver's
+    // software): its window has no Cancel and answers a close request with this text, and the
+    // runner waits for the tool's end however long it takes. Empty: Cancel ends the tool.
+    QString uninterruptible;
+
+    ToolRunner();
+
+    // Runs the tool with the file as its last argument. With a capture file, standard output
+    // and standard error go into it as well.
+    int run(QWidget* parent, const ToolInvocation& tool, const QString& file,
+            const QString& captureFile = {});
+
+    // A program's own folder, then the private tool folder of an installed tree beside it:
+    // bin/ and libexec/kanalo/ under one prefix, so a build tree and an install both work.
+    static QStringList toolFolders(const QString& programFolder);
+    // The one lookup of launch names: the search folders in order, then PATH.
+    QString resolve(const QString& launchName) const;
+    // Output as a terminal shows it: a counter redrawn after a carriage return keeps only its
+    // last state, and blank lines are dropped.
+    static QString asTerminalShows(const QString& output);
+    // The end of what the last tool printed, its counters reduced to their final state.
+    QString lastOutput() const { return lastOutput_; }
+
+private:
+    QString lastOutput_;
+};
+
+} // namespace kanalo

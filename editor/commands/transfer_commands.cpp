@@ -1,0 +1,257 @@
+#include "editor/commands/transfer_commands.h"
+
+#include "core/channels/channel_file.h"
+#include "core/channels/channel_file_reader.h"
+#include "editor/base/prompter.h"
+#include "editor/base/texts.h"
+#include "editor/commands/document_commands.h"
+#include "editor/listview/row_list_view.h"
+#include "editor/mainwindow/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStatusBar>
+
+namespace kanalo {
+
+namespace {
+
+QString updateStillRunning() {
+    return text("The Box software update is still running. Kanalo can be closed when it has "
+                "ended.");
+}
+
+// The warning after an upload the Box did not take whole; empty when every line was added or
+// the counts are not in the output.
+QString notAddedWarning(const QString& toolOutput) {
+    const auto lastCount = [&](const char* name) -> long {
+        const QRegularExpression line(
+            QStringLiteral("^%1:\\s*(\\d+)\\s*$").arg(QLatin1String(name)),
+            QRegularExpression::MultilineOption);
+        long count = -1;
+        for (const QRegularExpressionMatch& match : line.globalMatch(toolOutput))
+            count = match.captured(1).toLong();
+        return count;
+    };
+    const long total = lastCount("Total");
+    const long added = lastCount("Added");
+    if (total < 0 || added < 0 || added >= total)
+        return {};
+    return text("%1 of %2 channels were not added by the Box.").arg(total - added).arg(total) +
+           QStringLiteral("\n\n") + toolOutput;
+}
+
+} // namespace
+
+TransferCommands::TransferCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
+    connect(frame_.action(Command::LoadFromBox), &QAction::triggered, this,
+            &TransferCommands::loadFromBox);
+    connect(frame_.action(Command::SendToBox), &QAction::triggered, this,
+            &TransferCommands::sendToBox);
+    connect(frame_.action(Command::SoftwareUpdate), &QAction::triggered, this,
+            &TransferCommands::softwareUpdate);
+    connect(&frame_, &CMainFrame::commandStatesUpdated, this, &TransferCommands::updateStates);
+    frame_.installEventFilter(this);
+    updateStates();
+}
+
+// Closing the editor while an updater writes the receiver's software would leave the updater
+// without its parent; the user waits for its end instead.
+bool TransferCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &frame_ && event->type() == QEvent::Close && updaterRunning_) {
+        event->ignore();
+        prompter().error(&frame_, updateStillRunning());
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// One tool at a time: two tools on one port would garble each other's bytes.
+int TransferCommands::runTool(ToolRunner& runner, const ToolInvocation& tool, const QString& file,
+                              const QString& captureFile) {
+    toolRunning_ = true;
+    const int exitCode = runner.run(&frame_, tool, file, captureFile);
+    toolRunning_ = false;
+    return exitCode;
+}
+
+EditorState& TransferCommands::state() {
+    return frame_.state();
+}
+
+void TransferCommands::updateStates() {
+    frame_.action(Command::LoadFromBox)->setEnabled(true);
+    frame_.action(Command::SoftwareUpdate)->setEnabled(true);
+    frame_.action(Command::SendToBox)->setEnabled(state().listLoaded() && !state().showingUpdate);
+}
+
+QString TransferCommands::transferFile() const {
+    // Without a private folder the transfer runs in the current folder.
+    return (folder_.isValid() ? folder_.path() : QStringLiteral(".")) + QStringLiteral("/temp.dat");
+}
+
+// A port mapped to a device in the settings reaches the tool as KANALO_COM<n>.
+void TransferCommands::prepareEnvironment() {
+    runner_.environment = QProcessEnvironment::systemEnvironment();
+    const int port = state().settings.comPort;
+    const QString configured =
+        state().settings.comDevices[static_cast<std::size_t>(std::clamp(port, 1, 4) - 1)];
+    if (!configured.trimmed().isEmpty())
+        runner_.environment.insert(QStringLiteral("KANALO_COM%1").arg(port), configured.trimmed());
+}
+
+// The tool's own last words (a busy port, a missing dialout membership) help more than the
+// bare message.
+void TransferCommands::reportFailure(const ToolRunner& runner) {
+    QString message = text("Communication error.");
+    const QString said = runner.lastOutput().trimmed();
+    if (!said.isEmpty())
+        message += QStringLiteral("\n\n") + said;
+    prompter().error(&frame_, message);
+}
+
+void TransferCommands::finishStatus() {
+    QApplication::restoreOverrideCursor();
+    frame_.statusBar()->clearMessage();
+}
+
+void TransferCommands::loadFromBox() {
+    if (toolRunning_)
+        return;
+    frame_.view()->cancelPendingExchange();
+    if (state().showingUpdate && !frame_.documents().askRenumberQuestion())
+        return;
+    if (!frame_.documents().askToSave())
+        return;
+    frame_.setModified(false);
+    frame_.statusBar()->showMessage(text("Data transfer in progress - please wait ..."));
+    frame_.statusBar()->repaint();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    const QString path = transferFile();
+    QFile::remove(path);
+    prepareEnvironment();
+    const ToolInvocation tool = downloadTool(static_cast<int>(state().receiver.boxType),
+                                             state().receiver.firmware, state().settings.comPort);
+    const int exitCode = runTool(runner_, tool, path);
+    if (exitCode != 0) {
+        QFile::remove(path);
+        finishStatus();
+        reportFailure(runner_);
+        return;
+    }
+    std::string bytes;
+    const LoadStatus read = readWholeFile(QFile::encodeName(path).toStdString(), bytes);
+    QFile::remove(path);
+    if (read != LoadStatus::Ok) {
+        finishStatus();
+        prompter().error(
+            &frame_, text(read == LoadStatus::CannotOpen ? "Cannot open file." : "Read error."));
+        return;
+    }
+    if (!state().mainTable)
+        state().mainTable = std::make_unique<ChannelTable>();
+    state().showingUpdate = false;
+    readChannelText(bytes, *state().mainTable);
+    // The list has no file any more: it is saved through Save As next time.
+    state().currentPath.clear();
+    state().fileTitle.clear();
+    frame_.updateTitle();
+    frame_.view()->ShowList(state().shownList, true);
+    frame_.view()->clearSelection();
+    frame_.view()->scrollToTop();
+    finishStatus();
+    frame_.updateCommandStates();
+}
+
+void TransferCommands::sendToBox() {
+    if (toolRunning_)
+        return;
+    frame_.view()->cancelPendingExchange();
+    if (!state().mainTable) {
+        prompter().error(&frame_, text("Please load channellist first."));
+        return;
+    }
+    if (state().settings.transferAsk) {
+        const QString question =
+            state().receiver.firmware < 2
+                ? text("Send channel list to Box ?\nPlease delete all programs first ! "
+                       "(Menu>Settings>Factory Settings)")
+                : text("Send channel list to Box ?");
+        if (prompter().question(&frame_, question, false) != Prompter::Answer::Yes)
+            return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString path = transferFile();
+    if (writeChannelFile(QFile::encodeName(path).toStdString(), *state().mainTable,
+                         state().fileForm()) != SaveStatus::Ok) {
+        QFile::remove(path);
+        QApplication::restoreOverrideCursor();
+        prompter().error(&frame_, text("File write error."));
+        return;
+    }
+    frame_.statusBar()->showMessage(text("Data transfer in progress - please wait ..."));
+    frame_.statusBar()->repaint();
+    prepareEnvironment();
+    const QString capture =
+        QString::fromStdString(captureFilePath(QFile::encodeName(path).toStdString()));
+    const ToolInvocation tool = uploadTool(static_cast<int>(state().receiver.boxType),
+                                           state().receiver.firmware, state().settings.comPort);
+    const int exitCode = runTool(runner_, tool, path, capture);
+    QFile::remove(path);
+    finishStatus();
+    if (exitCode != 0) {
+        reportFailure(runner_);
+    } else {
+        QFile output(capture);
+        if (output.open(QIODevice::ReadOnly)) {
+            // A counter that the tool redraws for every line would otherwise fill the box with
+            // thousands of lines.
+            const QString counts =
+                ToolRunner::asTerminalShows(QString::fromLocal8Bit(output.readAll()));
+            // The tools end with 0 whatever the Box refused; a partial list is no success.
+            const QString warning = notAddedWarning(counts);
+            if (warning.isEmpty())
+                prompter().information(&frame_, counts);
+            else
+                prompter().error(&frame_, warning);
+        }
+    }
+    QFile::remove(capture);
+}
+
+void TransferCommands::softwareUpdate() {
+    if (toolRunning_)
+        return;
+    frame_.view()->cancelPendingExchange();
+    const QString file = prompter().openFileName(
+        &frame_, text("Open Software Update File"), state().settings.binFolder,
+        text("Software Update Files (*.pad);;All Files (*)"));
+    if (file.isEmpty())
+        return;
+    state().settings.binFolder = QFileInfo(file).absolutePath().left(255);
+    prepareEnvironment();
+    // An updater cut short can leave the receiver without working software: it runs to its
+    // end in a window that cannot be cancelled.
+    ToolRunner updater = runner_;
+    updater.heading = text("Box software update in progress - please wait ...");
+    updater.uninterruptible = updateStillRunning();
+    updaterRunning_ = true;
+    // The path goes to the updater as one argument, whatever characters it holds.
+    const int exitCode =
+        runTool(updater,
+                softwareUpdater(static_cast<int>(state().receiver.boxType),
+                                state().settings.comPort, QFile::encodeName(file).toStdString()),
+                QString());
+    updaterRunning_ = false;
+    if (exitCode == 0)
+        prompter().information(&frame_, text("The Box software update has ended successfully."));
+    else
+        reportFailure(updater);
+}
+
+} // namespace kanalo

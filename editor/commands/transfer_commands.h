@@ -1,0 +1,50 @@
+#pragma once
+
+#include "editor/commands/tool_runner.h"
+
+#include <QObject>
+#include <QTemporaryDir>
+
+namespace kanalo {
+
+class CMainFrame;
+struct EditorState;
+
+// Load Settings from Box, Send Setings to Box and the receiver software update: the editor
+// writes or expects a channel list file, starts the tool that suits the receiver type and
+// judges the transfer by the tool's exit code. The transfer files live in a private temporary
+// folder of this process, so two editors never share them. While a tool runs no other tool can
+// start, and while an updater runs the main window refuses to close.
+class TransferCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TransferCommands(CMainFrame& frame);
+
+    void loadFromBox();
+    void sendToBox();
+    void softwareUpdate();
+
+    ToolRunner& runner() { return runner_; }
+    QString transferFile() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    EditorState& state();
+    void updateStates();
+    void prepareEnvironment();
+    void finishStatus();
+    void reportFailure(const ToolRunner& runner);
+    int runTool(ToolRunner& runner, const ToolInvocation& tool, const QString& file,
+                const QString& captureFile = {});
+
+    CMainFrame& frame_;
+    ToolRunner runner_;
+    QTemporaryDir folder_;
+    bool toolRunning_ = false;
+    bool updaterRunning_ = false;
+};
+
+} // namespace kanalo

@@ -1,0 +1,35 @@
+#include "editor/dialogs/about_dialog.h"
+
+#include "editor/base/texts.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kanalo {
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(text("About Kanalo"));
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/kanalo.svg")).pixmap(48, 48));
+    auto* name = new QLabel(QStringLiteral("<b>Kanalo</b>"), this);
+    auto* version = new QLabel(text("Version 0.5"), this);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(text("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(name);
+    texts->addWidget(version);
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon);
+    row->addLayout(texts);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+}
+
+} // namespace kanalo

@@ -1,0 +1,210 @@
+#include "editor/listview/list_view_ex.h"
+
+#include "editor/listview/text_shortening.h"
+
+#include <QHeaderView>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace kanalo {
+
+namespace {
+
+// Space each cell keeps free: the first column's text sits 2 px inside its label, the others
+// 6 px inside their cells; the allowances are both insets together.
+constexpr int kFirstInset = 2;
+constexpr int kCellInset = 6;
+
+constexpr int kTextFlags = Qt::TextSingleLine | Qt::AlignVCenter | Qt::TextDontClip;
+
+} // namespace
+
+CListViewEx::CListViewEx(QWidget* parent) : QTreeView(parent), model_(new RowTableModel(this)) {
+    setModel(model_);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
+    setIndentation(0);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(ExtendedSelection);
+    setSelectionBehavior(SelectRows);
+    setEditTriggers(NoEditTriggers);
+    setSortingEnabled(false);
+
+    // Display position and model column stay the same, so texts land where the owner put them.
+    QHeaderView* head = header();
+    head->setSectionsMovable(false);
+    head->setStretchLastSection(false);
+    head->setSectionsClickable(true);
+    head->setSortIndicatorShown(false);
+    head->setHighlightSections(false);
+    // The owner's widths are exact; the header's font-based minimum would widen narrow columns.
+    head->setMinimumSectionSize(0);
+    connect(head, &QHeaderView::sectionClicked, this,
+            [this](int logical) { Q_EMIT headerClicked(header()->visualIndex(logical)); });
+    connect(model_, &QAbstractItemModel::columnsInserted, this,
+            [this](const QModelIndex&, int first, int last) { applyColumnWidths(first, last); });
+}
+
+void CListViewEx::setTextColour(const QColor& colour) {
+    textColour_ = colour;
+    viewport()->update();
+}
+
+void CListViewEx::setTextBackgroundColour(const QColor& colour) {
+    textBackgroundColour_ = colour;
+    viewport()->update();
+}
+
+QColor CListViewEx::textBackgroundColour() const {
+    return textBackgroundColour_.isValid() ? textBackgroundColour_
+                                           : palette().color(QPalette::Active, QPalette::Base);
+}
+
+void CListViewEx::setBackgroundColour(const QColor& colour) {
+    backgroundColour_ = colour;
+    viewport()->update();
+}
+
+QColor CListViewEx::backgroundColour() const {
+    return backgroundColour_.isValid() ? backgroundColour_
+                                       : palette().color(QPalette::Active, QPalette::Base);
+}
+
+void CListViewEx::setKeepSelectionVisible(bool keep) {
+    keepSelectionVisible_ = keep;
+    viewport()->update();
+}
+
+int CListViewEx::rowLeft() const {
+    const QHeaderView* head = header();
+    for (int visual = 0; visual < head->count(); ++visual) {
+        const int logical = head->logicalIndex(visual);
+        if (!head->isSectionHidden(logical))
+            return head->sectionViewportPosition(logical);
+    }
+    return 0;
+}
+
+QRect CListViewEx::rowRect(int row) const {
+    const QRect cell = visualRect(model_->index(row, 0));
+    if (!cell.isValid())
+        return {};
+    const int left = rowLeft();
+    const int right = std::max(header()->length() - header()->offset(), viewport()->width());
+    return {left, cell.top(), right - left, cell.height()};
+}
+
+void CListViewEx::paintEvent(QPaintEvent* event) {
+    {
+        QPainter painter(viewport());
+        painter.fillRect(event->rect(), backgroundColour());
+    }
+    QTreeView::paintEvent(event);
+}
+
+bool CListViewEx::rowHighlighted(const QModelIndex& index) const {
+    return (hasFocus() || keepSelectionVisible_) && selectionModel() &&
+           selectionModel()->isSelected(index);
+}
+
+QColor CListViewEx::flagTextColour(std::uint8_t flags) const {
+    if (flags & EpgMark)
+        return (flags & Deleted) ? QColor(255, 0, 255) : QColor(0, 0, 255);
+    if (flags & Deleted)
+        return (flags & NotInUserList) ? QColor(128, 0, 0) : QColor(255, 0, 0);
+    if (flags & NotInUserList)
+        return textColour_;
+    return palette().color(QPalette::Active, QPalette::Text);
+}
+
+void CListViewEx::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const {
+    const RowData& data = model_->rowData(index.row());
+    const QHeaderView* head = header();
+    const int left = rowLeft();
+    const int right = std::max(head->length() - head->offset(), viewport()->width());
+    const QRect row(left, option.rect.top(), right - left, option.rect.height());
+
+    const bool highlighted = rowHighlighted(index);
+    const QPalette& colours = palette();
+    const QColor fill =
+        highlighted ? colours.color(QPalette::Active, QPalette::Highlight) : textBackgroundColour();
+    painter->save();
+    painter->fillRect(row, fill);
+    painter->setPen(highlighted ? colours.color(QPalette::Active, QPalette::HighlightedText)
+                                : flagTextColour(data.colourFlags));
+    painter->setFont(option.font);
+
+    const QFontMetrics& metrics = option.fontMetrics;
+    bool first = true;
+    for (int visual = 0; visual < head->count(); ++visual) {
+        const int logical = head->logicalIndex(visual);
+        if (head->isSectionHidden(logical))
+            continue;
+        const int inset = first ? kFirstInset : kCellInset;
+        first = false;
+        const QRect cell(head->sectionViewportPosition(logical), row.top(),
+                         head->sectionSize(logical), row.height());
+        if (logical >= kRowTextCount || cell.right() < 0 || cell.left() > viewport()->width())
+            continue;
+        const QString& text = data.texts[std::size_t(logical)];
+        if (text.isEmpty())
+            continue;
+
+        const QString shown = shortenText(metrics, text, cell.width(), 2 * inset);
+        const Qt::Alignment alignment =
+            (inset == kFirstInset || shown != text)
+                ? Qt::AlignLeft
+                : (model_->column(logical).alignment & Qt::AlignHorizontal_Mask);
+        const QRect area(cell.left() + inset, cell.top(), std::max(cell.width() - 2 * inset, 0),
+                         cell.height());
+        // A cell too narrow even for one character and the dots must not spill into its
+        // neighbours.
+        painter->save();
+        painter->setClipRect(cell, Qt::IntersectClip);
+        painter->drawText(area, kTextFlags | int(alignment), shown);
+        painter->restore();
+    }
+
+    // A plain dotted frame: a style's focus fill would tint the row's text colours.
+    if (hasFocus() && currentIndex().row() == index.row()) {
+        painter->setPen(QPen(painter->pen().color(), 1, Qt::DotLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(row.adjusted(0, 0, -1, -1));
+    }
+    painter->restore();
+}
+
+QRegion CListViewEx::visualRegionForSelection(const QItemSelection& selection) const {
+    // The tree view only covers the columns; highlighted rows reach the right edge.
+    QRegion region;
+    const QRect client = viewport()->rect();
+    for (const QItemSelectionRange& range : selection) {
+        const QRect top = rowRect(range.top());
+        const QRect bottom = rowRect(range.bottom());
+        if (top.isValid() && bottom.isValid())
+            region += (top | bottom) & client;
+    }
+    return region;
+}
+
+void CListViewEx::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTreeView::currentChanged(current, previous);
+    // The focus rectangle spans the whole row.
+    if (previous.isValid())
+        viewport()->update(rowRect(previous.row()));
+    if (current.isValid())
+        viewport()->update(rowRect(current.row()));
+}
+
+void CListViewEx::applyColumnWidths(int first, int last) {
+    for (int position = first; position <= last; ++position) {
+        if (model_->column(position).width > 0)
+            setColumnWidth(position, model_->column(position).width);
+    }
+}
+
+} // namespace kanalo

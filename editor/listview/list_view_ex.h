@@ -1,0 +1,64 @@
+#pragma once
+
+#include "editor/listview/row_table_model.h"
+
+#include <QColor>
+#include <QTreeView>
+
+namespace kanalo {
+
+// A report list that paints each row itself: selected rows are highlighted out to the right
+// edge of the client area, unselected rows take their text colour from the row's colour flags,
+// and cell texts that do not fit are cut short with "...". It never sorts; header clicks are
+// passed on for the derived view to act on.
+class CListViewEx : public QTreeView {
+    Q_OBJECT
+
+public:
+    explicit CListViewEx(QWidget* parent = nullptr);
+
+    RowTableModel& rows() { return *model_; }
+    const RowTableModel& rows() const { return *model_; }
+
+    // Colour of rows marked `NotInUserList` only; grey until set.
+    void setTextColour(const QColor& colour);
+    QColor textColour() const { return textColour_; }
+    // Fill of unselected rows; follows the palette's base colour until set.
+    void setTextBackgroundColour(const QColor& colour);
+    QColor textBackgroundColour() const;
+    // Fill of the client area below the rows; follows the palette's base colour until set.
+    void setBackgroundColour(const QColor& colour);
+    QColor backgroundColour() const;
+
+    // Whether selected rows stay highlighted while the view does not have the focus.
+    void setKeepSelectionVisible(bool keep);
+    bool keepSelectionVisible() const { return keepSelectionVisible_; }
+
+    // The rectangle a row paints, in viewport coordinates: from the first column's left edge to
+    // the end of the last column or the right edge of the viewport, whichever is further right.
+    QRect rowRect(int row) const;
+
+Q_SIGNALS:
+    void headerClicked(int displayPosition);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) const override;
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+    bool rowHighlighted(const QModelIndex& index) const;
+    QColor flagTextColour(std::uint8_t flags) const;
+    void applyColumnWidths(int first, int last);
+    int rowLeft() const;
+
+    RowTableModel* model_;
+    QColor textColour_{128, 128, 128};
+    QColor textBackgroundColour_; // invalid: the palette's base colour
+    QColor backgroundColour_;     // invalid: the palette's base colour
+    bool keepSelectionVisible_ = false;
+};
+
+} // namespace kanalo

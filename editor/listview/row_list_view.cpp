@@ -1,0 +1,365 @@
+#include "editor/listview/row_list_view.h"
+
+#include "core/compare/update_comparison.h"
+#include "core/format/cell_text.h"
+#include "editor/base/editor_state.h"
+#include "editor/base/qt_text.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QSvgRenderer>
+
+namespace kanalo {
+
+namespace {
+
+Qt::Alignment alignmentOf(ColumnAlign align) {
+    switch (align) {
+    case ColumnAlign::Left:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case ColumnAlign::Centre:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case ColumnAlign::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+constexpr int kLastSortableKind = columnIndex(ColumnKind::Polarisation);
+constexpr int kContextMenuShift = 5;
+
+} // namespace
+
+QCursor channelMoveCursor() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(QStringLiteral(":/cursors/move.svg"));
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    return QCursor(pixmap, 0, 0);
+}
+
+CRowListView::CRowListView(EditorState& state, QWidget* parent)
+    : CListViewEx(parent), state_(state) {
+    setKeepSelectionVisible(true);
+    connect(this, &CListViewEx::headerClicked, this, &CRowListView::onHeaderClicked);
+}
+
+void CRowListView::InsertColumns(bool measureScreen) {
+    if (measureScreen) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QSize desktop = screen ? screen->geometry().size() : QSize(1024, 768);
+        sizeClass_ = sizeClassFor(desktop.width(), desktop.height());
+    }
+    const ColumnSet& set = state_.columnSets.screen;
+    int position = measureScreen ? 0 : 1;
+    for (int k = measureScreen ? 0 : 1; k < kColumnCount; ++k) {
+        const ColumnKind kind = columnKind(k);
+        if (!set.shows(kind))
+            continue;
+        const ColumnInfo& info = columnInfo(kind);
+        const char* header = state_.german ? info.headerGerman.data() : info.headerEnglish.data();
+        rows().insertColumnAt(position, {QString::fromUtf8(header), alignmentOf(info.align),
+                                         widths_.width(sizeClass_, kind)});
+        setColumnWidth(position, widths_.width(sizeClass_, kind));
+        ++position;
+    }
+    columns_ = set;
+    columnsInserted_ = true;
+}
+
+void CRowListView::ReplaceColumns() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The widths go by the kinds still on screen, before any column leaves.
+    SaveColumnWidths();
+    for (int k = 1; k < kColumnCount; ++k)
+        if (columns_.shows(columnKind(k)))
+            rows().removeColumnAt(1);
+    InsertColumns(false);
+    ShowList(state_.shownList, false);
+    QApplication::restoreOverrideCursor();
+}
+
+void CRowListView::ShowList(ListKind list, bool renumber) {
+    state_.shownList = list;
+    if (!state_.listLoaded() || !state_.shownTable())
+        return;
+    setUpdatesEnabled(false);
+    if (!rowsCreated_) {
+        rows().setRowCount(static_cast<int>(kListCapacity));
+        rowsCreated_ = true;
+    }
+    if (renumber)
+        Renumber();
+    RefreshRows(-1);
+    rows().allRowsChanged();
+    setUpdatesEnabled(true);
+    viewport()->update();
+}
+
+void CRowListView::Renumber() {
+    if (rowsCreated_)
+        for (int row = 0; row < static_cast<int>(kListCapacity); ++row)
+            rows().rowData(row).texts[0] = QString::number(row + 1);
+    state_.numbersUnsorted = false;
+}
+
+void CRowListView::RefreshRows(int slot) {
+    if (!rowsCreated_ || !state_.shownTable())
+        return;
+    const bool markDeleted = marksDeleted();
+    const ConstChannelList update = markDeleted
+                                        ? std::as_const(*state_.updateTable).list(state_.shownList)
+                                        : std::as_const(*state_.mainTable).list(state_.shownList);
+    if (slot >= 0) {
+        const ChannelRecord& record = state_.shownTable()->list(state_.shownList)[slot];
+        fillRow(slot, markDeleted && isDeletedFromUpdate(record, update));
+        rows().rowChanged(slot);
+        return;
+    }
+    std::vector<bool> deleted;
+    if (markDeleted)
+        deleted =
+            deletedFromUpdate(std::as_const(*state_.mainTable).list(state_.shownList), update);
+    for (int row = 0; row < static_cast<int>(kListCapacity); ++row)
+        fillRow(row, markDeleted && deleted[static_cast<std::size_t>(row)]);
+}
+
+// Main-list channels missing from the Update-List are marked while "RedLines" is on.
+bool CRowListView::marksDeleted() const {
+    return state_.settings.redLines && state_.updateTable && !state_.showingUpdate;
+}
+
+void CRowListView::fillRow(int slot, bool deletedFromUpdate) {
+    const ConstChannelList list = std::as_const(*state_.shownTable()).list(state_.shownList);
+    const ChannelRecord& record = list[static_cast<std::size_t>(slot)];
+    const SlotKind kind = slotKind(record, state_.shownList);
+    RowData& row = rows().rowData(slot);
+    row.slot = static_cast<std::int16_t>(slot);
+    row.reserved = 0;
+    row.colourFlags = 0;
+    if (kind != SlotKind::Free) {
+        if (deletedFromUpdate)
+            row.colourFlags |= Deleted;
+        if (!record.inUserList())
+            row.colourFlags |= NotInUserList;
+        if (record.epg())
+            row.colourFlags |= EpgMark;
+    }
+    int position = 1;
+    for (int k = 1; k < kColumnCount; ++k) {
+        const ColumnKind column = columnKind(k);
+        if (!columns_.shows(column))
+            continue;
+        row.texts[position++] =
+            fromWindows1252(cellText(column, record, kind, state_.settings.pidRadix));
+    }
+    for (; position < kRowTextCount; ++position)
+        row.texts[position].clear();
+}
+
+void CRowListView::LoadColumnWidths(const ColumnWidths& widths) {
+    widths_ = widths;
+}
+
+ColumnWidths CRowListView::SaveColumnWidths() {
+    if (columnsInserted_) {
+        int position = 0;
+        for (int k = 0; k < kColumnCount; ++k)
+            if (columns_.shows(columnKind(k)))
+                widths_.setWidth(sizeClass_, columnKind(k), columnWidth(position++));
+    }
+    return widths_;
+}
+
+void CRowListView::ResetColumnWidths() {
+    widths_ = ColumnWidths();
+    int position = 0;
+    for (int k = 0; k < kColumnCount; ++k)
+        if (columns_.shows(columnKind(k)))
+            setColumnWidth(position++, widths_.width(sizeClass_, columnKind(k)));
+}
+
+void CRowListView::onHeaderClicked(int displayPosition) {
+    if (!state_.listLoaded())
+        return;
+    const int kind = columns_.kindAtDisplayPosition(displayPosition);
+    if (kind < 0 || kind > kLastSortableKind ||
+        (!state_.showingUpdate && !state_.settings.sortMainList)) {
+        QApplication::beep();
+        return;
+    }
+    Q_EMIT sortRequested(columnKind(kind));
+}
+
+// Rows are selected whole, so the selection's ranges give the rows directly; asking the model
+// row by row costs time in the square of the number of ranges.
+std::vector<int> CRowListView::selectedRows() const {
+    std::vector<int> result;
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            result.push_back(row);
+    std::sort(result.begin(), result.end());
+    result.erase(std::unique(result.begin(), result.end()), result.end());
+    return result;
+}
+
+void CRowListView::selectRows(const std::vector<int>& rows) {
+    QItemSelection selection;
+    for (const int row : rows)
+        selection.select(this->rows().index(row, 0),
+                         this->rows().index(row, this->rows().columnCount() - 1));
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+int CRowListView::rowAt(const QPoint& position) const {
+    const QModelIndex index = indexAt(position);
+    if (index.isValid())
+        return index.row();
+    // Past the last column the row still counts, as the whole row is painted there.
+    const QModelIndex first = indexAt(QPoint(0, position.y()));
+    return first.isValid() ? first.row() : -1;
+}
+
+void CRowListView::armExchange(Exchange exchange, int sourceRow) {
+    pendingExchange_ = exchange;
+    exchangeSource_ = sourceRow;
+    showMoveCursor();
+}
+
+void CRowListView::cancelPendingExchange() {
+    if (pendingExchange_ == Exchange::None)
+        return;
+    pendingExchange_ = Exchange::None;
+    restoreCursor();
+}
+
+void CRowListView::showMoveCursor() {
+    if (!moveCursorShown_)
+        viewport()->setCursor(channelMoveCursor());
+    moveCursorShown_ = true;
+}
+
+void CRowListView::restoreCursor() {
+    if (moveCursorShown_)
+        viewport()->unsetCursor();
+    moveCursorShown_ = false;
+}
+
+void CRowListView::mousePressEvent(QMouseEvent* event) {
+    const int row = rowAt(event->position().toPoint());
+    if (event->button() == Qt::RightButton) {
+        if (pendingExchange_ != Exchange::None) {
+            cancelPendingExchange();
+            return;
+        }
+        currentRow_ = row;
+        if (!state_.showingUpdate)
+            CListViewEx::mousePressEvent(event); // selects as usual
+        if (row >= 0 || state_.showingUpdate)
+            Q_EMIT contextMenuRequested(row, event->globalPosition().toPoint() -
+                                                 QPoint(kContextMenuShift, 0));
+        return;
+    }
+    if (event->button() != Qt::LeftButton) {
+        CListViewEx::mousePressEvent(event);
+        return;
+    }
+    if (pendingExchange_ != Exchange::None) {
+        const Exchange exchange = pendingExchange_;
+        cancelPendingExchange();
+        if (row >= 0 && row != exchangeSource_) {
+            if (exchange == Exchange::Move)
+                Q_EMIT moveRequested(exchangeSource_, row);
+            else
+                Q_EMIT swapRequested(exchangeSource_, row);
+        }
+        return;
+    }
+    CListViewEx::mousePressEvent(event);
+    if (!state_.showingUpdate && !state_.numbersUnsorted && row >= 0) {
+        dragState_ = DragState::Armed;
+        dragSource_ = row;
+        firstCrossedRow_ = -1;
+    }
+}
+
+void CRowListView::mouseMoveEvent(QMouseEvent* event) {
+    if (pendingExchange_ != Exchange::None)
+        showMoveCursor();
+    if (!(event->buttons() & Qt::LeftButton))
+        dragState_ = DragState::None;
+    const int row = rowAt(event->position().toPoint());
+    if (dragState_ == DragState::Armed && firstCrossedRow_ < 0)
+        firstCrossedRow_ = row;
+    if (dragState_ == DragState::None)
+        CListViewEx::mouseMoveEvent(event); // a drag moves channels instead of selecting
+    if (dragState_ == DragState::Dragging && row >= 0) {
+        const QModelIndex top = indexAt(QPoint(0, 0));
+        const bool atTop = row > 0 && top.isValid() && top.row() == row;
+        scrollTo(rows().index(atTop ? row - 1 : std::min(row + 1, rows().rowCount() - 1), 0));
+        showMoveCursor();
+    } else if (dragState_ == DragState::Armed && row != firstCrossedRow_) {
+        dragState_ = DragState::Dragging;
+        showMoveCursor();
+    }
+}
+
+void CRowListView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && dragState_ == DragState::Dragging) {
+        restoreCursor();
+        const int row = rowAt(event->position().toPoint());
+        dragState_ = DragState::None;
+        if (row >= 0 && row != dragSource_)
+            Q_EMIT moveRequested(dragSource_, row);
+        return;
+    }
+    dragState_ = DragState::None;
+    CListViewEx::mouseReleaseEvent(event);
+}
+
+void CRowListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int row = rowAt(event->position().toPoint());
+    if (event->button() == Qt::RightButton) {
+        currentRow_ = row;
+        return;
+    }
+    if (event->button() != Qt::LeftButton || row < 0 || !state_.shownTable())
+        return;
+    if (state_.showingUpdate) {
+        currentRow_ = row;
+        Q_EMIT differencesRequested(row);
+        return;
+    }
+    const ChannelList list = state_.shownTable()->list(state_.shownList);
+    if (!list[static_cast<std::size_t>(row)].isFree())
+        Q_EMIT editRequested(row);
+}
+
+void CRowListView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        const std::vector<int> selected = selectedRows();
+        if (selected.size() == 1) {
+            currentRow_ = selected.front();
+            if (state_.showingUpdate)
+                Q_EMIT differencesRequested(currentRow_);
+            else
+                Q_EMIT editRequested(currentRow_);
+        }
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && pendingExchange_ != Exchange::None) {
+        cancelPendingExchange();
+        return;
+    }
+    CListViewEx::keyPressEvent(event);
+}
+
+} // namespace kanalo
