@@ -4,34 +4,36 @@ namespace kanalo {
 
 namespace {
 
-std::vector<std::string> portArguments(int boxType, int port) {
+std::vector<std::string> portArguments(BoxType boxType, int port) {
     std::vector<std::string> arguments{"-p", std::to_string(port)};
-    if (boxType == 2)
+    if (boxType == BoxType::Lundra)
         arguments.push_back("-f");
-    else if (boxType == 3)
+    else if (boxType == BoxType::Pella1Plus)
         arguments.insert(arguments.end(), {"-b", "57600", "-x"});
     return arguments;
 }
 
 } // namespace
 
-ToolInvocation downloadTool(int boxType, int /*firmware*/, int port) {
-    return {boxType == 3 ? "listfetch3" : "listfetch1", portArguments(boxType, port)};
+ToolInvocation downloadTool(ReceiverChoice receiver, int port) {
+    return {receiver.boxType == BoxType::Pella1Plus ? "listfetch3" : "listfetch1",
+            portArguments(receiver.boxType, port)};
 }
 
-ToolInvocation uploadTool(int boxType, int firmware, int port) {
-    const char* name = boxType == 3                   ? "listsend3"
-                       : boxType == 1 && firmware < 2 ? "listsend1"
-                                                      : "listsend2";
-    return {name, portArguments(boxType, port)};
+ToolInvocation uploadTool(ReceiverChoice receiver, int port) {
+    const BoxType box = receiver.boxType;
+    const char* name = box == BoxType::Pella1Plus                              ? "listsend3"
+                       : box == BoxType::Pella1Rondel && receiver.firmware < 2 ? "listsend1"
+                                                                               : "listsend2";
+    return {name, portArguments(box, port)};
 }
 
-ToolInvocation softwareUpdater(int boxType, int port, const std::string& file) {
+ToolInvocation softwareUpdater(BoxType boxType, int port, const std::string& file) {
     const std::string portText = std::to_string(port);
     switch (boxType) {
-    case 2:
+    case BoxType::Lundra:
         return {"Update2", {"-p", portText, file}};
-    case 3:
+    case BoxType::Pella1Plus:
         return {"Update3", {"-p", portText, "-c", file}};
     default:
         return {"Update", {"-p", portText, file}};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/receiver.h"
+
 #include <string>
 #include <vector>
 
@@ -13,15 +15,15 @@ struct ToolInvocation {
     friend bool operator==(const ToolInvocation&, const ToolInvocation&) = default;
 };
 
-// The transfer tool for the receiver type: box type 1 uses the legacy tools (the upload
-// variant follows the receiver software), box type 2 the legacy tools at 115200, box type 3
-// the current tools with the receiver switched to 57600.
-ToolInvocation downloadTool(int boxType, int firmware, int port);
-ToolInvocation uploadTool(int boxType, int firmware, int port);
+// The transfer tool for the receiver: the Pella1/RONDEL uses the legacy tools (the upload
+// variant follows the receiver software), the LUNDRA the legacy tools at 115200, the Pella1
+// Plus the current tools with the receiver switched to 57600.
+ToolInvocation downloadTool(ReceiverChoice receiver, int port);
+ToolInvocation uploadTool(ReceiverChoice receiver, int port);
 
-// The receiver software updater for the box type (box type 1 for any other value), with the
-// port and the chosen file.
-ToolInvocation softwareUpdater(int boxType, int port, const std::string& file);
+// The receiver software updater for the receiver type (the Pella1/RONDEL's for any other
+// value), with the port and the chosen file.
+ToolInvocation softwareUpdater(BoxType boxType, int port, const std::string& file);
 
 // The capture file of a transfer file: the path with its last three characters replaced by
 // "out" ("temp.dat" gives "temp.out").

@@ -3,6 +3,7 @@
 #include "core/channels/satellite_table.h"
 #include "core/format/cell_text.h"
 #include "core/format/column_set.h"
+#include "core/receiver.h"
 
 #include <QByteArray>
 #include <QRect>
@@ -14,9 +15,6 @@
 class QSettings;
 
 namespace kanalo {
-
-// Receiver types and software generations as the "BoxType" and "Firmware" keys hold them.
-enum class BoxType { NotChosen = 0, Pella1Rondel = 1, Lundra = 2, Pella1Plus = 3 };
 
 // The saved window placement: "%d %d %d %d %d" of show state, left, right, top, bottom.
 struct WindowPlacement {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/receiver.h"
 #include "editor/base/editor_settings.h"
 
 #include <QLocale>
@@ -11,12 +12,6 @@ class QTranslator;
 namespace kanalo {
 
 class Prompter;
-
-// Receiver type and Firmware as the editor runs with them.
-struct ReceiverChoice {
-    BoxType boxType = BoxType::Pella1Rondel;
-    int firmware = 2; // 1 = before 1.5-46, 2 = 1.5-46 or higher
-};
 
 // Settles the receiver type and Firmware from the stored values, asking the first-start
 // questions ("Do you usa a  LUNDRA ?...", "Do you use a Pella1 Plus ?...", "Software Version

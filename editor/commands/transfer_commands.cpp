@@ -135,8 +135,7 @@ void TransferCommands::loadFromBox() {
     const QString path = transferFile();
     QFile::remove(path);
     prepareEnvironment();
-    const ToolInvocation tool = downloadTool(static_cast<int>(state().receiver.boxType),
-                                             state().receiver.firmware, state().settings.comPort);
+    const ToolInvocation tool = downloadTool(state().receiver, state().settings.comPort);
     const int exitCode = runTool(runner_, tool, path);
     if (exitCode != 0) {
         QFile::remove(path);
@@ -199,8 +198,7 @@ void TransferCommands::sendToBox() {
     prepareEnvironment();
     const QString capture =
         QString::fromStdString(captureFilePath(QFile::encodeName(path).toStdString()));
-    const ToolInvocation tool = uploadTool(static_cast<int>(state().receiver.boxType),
-                                           state().receiver.firmware, state().settings.comPort);
+    const ToolInvocation tool = uploadTool(state().receiver, state().settings.comPort);
     const int exitCode = runTool(runner_, tool, path, capture);
     QFile::remove(path);
     finishStatus();
@@ -244,8 +242,8 @@ void TransferCommands::softwareUpdate() {
     // The path goes to the updater as one argument, whatever characters it holds.
     const int exitCode =
         runTool(updater,
-                softwareUpdater(static_cast<int>(state().receiver.boxType),
-                                state().settings.comPort, QFile::encodeName(file).toStdString()),
+                softwareUpdater(state().receiver.boxType, state().settings.comPort,
+                                QFile::encodeName(file).toStdString()),
                 QString());
     updaterRunning_ = false;
     if (exitCode == 0)
