@@ -4,8 +4,6 @@
 
 namespace kanalo {
 
-namespace {
-
 int digitValue(char c, unsigned base) {
     int value = -1;
     if (c >= '0' && c <= '9')
@@ -16,8 +14,6 @@ int digitValue(char c, unsigned base) {
         value = c - 'A' + 10;
     return value >= 0 && static_cast<unsigned>(value) < base ? value : -1;
 }
-
-} // namespace
 
 void LineScanner::skipSpace() {
     while (pos_ < text_.size() && isScanSpace(text_[pos_]))

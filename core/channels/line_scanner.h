@@ -6,6 +6,9 @@
 
 namespace kanalo {
 
+// The value of a digit in the base (up to 16, either case), or -1 when c is none.
+int digitValue(char c, unsigned base);
+
 // Reads items from one line with the conventions of C's formatted input ("%s", "%x", "%d"),
 // but with every result defined: numbers wrap modulo 2^32 like a 32-bit int, and words of any
 // length are consumed whole while only their first maxKeep bytes are kept.

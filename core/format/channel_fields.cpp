@@ -1,6 +1,7 @@
 #include "core/format/channel_fields.h"
 
 #include "core/channels/channel_record.h"
+#include "core/channels/line_scanner.h"
 #include "core/channels/windows1252.h"
 
 #include <cstdint>
@@ -15,17 +16,6 @@ constexpr unsigned char kEmphasisOff = 0x87;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
-int digitValue(char c, unsigned base) {
-    int value = -1;
-    if (c >= '0' && c <= '9')
-        value = c - '0';
-    else if (c >= 'a' && c <= 'f')
-        value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-        value = c - 'A' + 10;
-    return value >= 0 && static_cast<unsigned>(value) < base ? value : -1;
 }
 
 // Scans from pos; on success pos is left after the last digit.

@@ -1,5 +1,7 @@
 #include "core/transfer/serial_ports.h"
 
+#include "core/transfer/com_port.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -88,7 +90,7 @@ std::string portDevice(int port, const std::string& configured) {
     if (!path.empty())
         return std::string(path);
     const int number = port >= 1 && port <= 4 ? port : 1;
-    return "/dev/ttyS" + std::to_string(number - 1);
+    return defaultComDevice(static_cast<unsigned>(number));
 }
 
 } // namespace kanalo

@@ -4,6 +4,7 @@
 #include "core/listops/slot_operations.h"
 #include "editor/base/editor_settings.h"
 #include "editor/base/texts.h"
+#include "editor/base/wait_cursor.h"
 #include "editor/dialogs/change_value_dialog.h"
 #include "editor/dialogs/channel_dialog.h"
 #include "editor/dialogs/satellite_choice_dialog.h"
@@ -11,21 +12,10 @@
 #include "editor/mainwindow/main_frame.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QSettings>
 
 namespace kanalo {
-
-namespace {
-
-// Shows the wait cursor for as long as it lives.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-} // namespace
 
 ChannelCommands::ChannelCommands(CMainFrame& frame, QMenu& contextMenu)
     : QObject(&frame), frame_(frame), contextMenu_(contextMenu) {

@@ -4,6 +4,7 @@
 #include "core/listops/slot_operations.h"
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"
+#include "editor/base/wait_cursor.h"
 #include "editor/listview/row_list_view.h"
 #include "editor/mainwindow/main_frame.h"
 
@@ -13,15 +14,6 @@
 #include <QMimeData>
 
 namespace kanalo {
-
-namespace {
-
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-} // namespace
 
 ClipboardCommands::ClipboardCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
     using C = Command;

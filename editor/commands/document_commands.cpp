@@ -7,10 +7,10 @@
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"
 #include "editor/commands/import_commands.h"
+#include "editor/base/wait_cursor.h"
 #include "editor/listview/row_list_view.h"
 #include "editor/mainwindow/main_frame.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QStatusBar>
 
@@ -20,15 +20,6 @@ namespace {
 
 constexpr int kMaxFolderLength = 255;
 constexpr int kMaxDialogTitleLength = 50;
-
-// Shows the wait cursor for as long as it lives.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 const char* loadMessage(LoadStatus status) {
     return status == LoadStatus::CannotOpen ? KANALO_TEXT("Cannot open file.")

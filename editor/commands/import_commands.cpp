@@ -4,6 +4,7 @@
 #include "editor/base/prompter.h"
 #include "editor/base/qt_text.h"
 #include "editor/base/texts.h"
+#include "editor/base/wait_cursor.h"
 #include "editor/commands/document_commands.h"
 #include "editor/listview/row_list_view.h"
 #include "editor/mainwindow/main_frame.h"
@@ -19,13 +20,6 @@
 namespace kanalo {
 
 namespace {
-
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 DvbGroupAnswer groupAnswer(Prompter::Answer answer) {
     switch (answer) {

@@ -1,12 +1,12 @@
 #include "editor/commands/options_commands.h"
 
+#include "editor/base/wait_cursor.h"
 #include "editor/commands/document_commands.h"
 #include "editor/listview/row_list_view.h"
 #include "editor/mainwindow/main_frame.h"
 #include "editor/options/options_sheet.h"
 
 #include <QAction>
-#include <QApplication>
 
 namespace kanalo {
 
@@ -62,9 +62,8 @@ void OptionsCommands::apply(const OptionValues& values) {
     settings.redLines = values.redLines;
     if (state.listLoaded() &&
         (radixChanged || (redLinesChanged && state.hasUpdateList() && !state.showingUpdate))) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        WaitCursor wait;
         frame_.view()->ShowList(state.shownList, false);
-        QApplication::restoreOverrideCursor();
     }
 
     const bool ignoreNamesChanged = settings.ignoreNames != values.ignoreNames;

@@ -3,25 +3,18 @@
 #include "core/format/print_layout.h"
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"
+#include "editor/base/wait_cursor.h"
 #include "editor/commands/print_job.h"
 #include "editor/listview/row_list_view.h"
 #include "editor/mainwindow/main_frame.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace kanalo {
 
 namespace {
-
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 bool runSystemPrintDialog(QPrinter& printer, bool rowsSelected, QWidget* parent) {
     // With rows selected the dialog starts on "Selection"; without, it cannot be chosen.

@@ -2,6 +2,7 @@
 
 #include "core/channels/channel_file.h"
 #include "core/channels/channel_file_reader.h"
+#include "core/transfer/com_port.h"
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"
 #include "editor/commands/document_commands.h"
@@ -101,7 +102,9 @@ void TransferCommands::prepareEnvironment() {
     const QString configured =
         state().settings.comDevices[static_cast<std::size_t>(std::clamp(port, 1, 4) - 1)];
     if (!configured.trimmed().isEmpty())
-        runner_.environment.insert(QStringLiteral("KANALO_COM%1").arg(port), configured.trimmed());
+        runner_.environment.insert(
+            QString::fromStdString(comPortVariable(static_cast<unsigned>(port))),
+            configured.trimmed());
 }
 
 // The tool's own last words (a busy port, a missing dialout membership) help more than the
@@ -122,12 +125,8 @@ void TransferCommands::finishStatus() {
 void TransferCommands::loadFromBox() {
     if (toolRunning_)
         return;
-    frame_.view()->cancelPendingExchange();
-    if (state().showingUpdate && !frame_.documents().askRenumberQuestion())
+    if (!frame_.documents().beforeReplacingMainList())
         return;
-    if (!frame_.documents().askToSave())
-        return;
-    frame_.setModified(false);
     frame_.statusBar()->showMessage(text("Data transfer in progress - please wait ..."));
     frame_.statusBar()->repaint();
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -1,16 +1,15 @@
 // The header-click sort of the channel list view.
 #include "core/listops/channel_order.h"
 #include "editor/base/editor_state.h"
+#include "editor/base/wait_cursor.h"
 #include "editor/listview/row_list_view.h"
-
-#include <QApplication>
 
 namespace kanalo {
 
 void CRowListView::SortByColumn(ColumnKind kind) {
     if (!state_.listLoaded() || !rowsCreated_)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    WaitCursor wait;
     ChannelList list = state_.shownTable()->list(state_.shownList);
     std::vector<int> order;
     if (kind == ColumnKind::Number) {
@@ -41,7 +40,6 @@ void CRowListView::SortByColumn(ColumnKind kind) {
     rows().allRowsChanged();
     if (!state_.showingUpdate)
         state_.modified = true;
-    QApplication::restoreOverrideCursor();
     scrollTo(currentIndex());
 }
 

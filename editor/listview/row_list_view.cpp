@@ -4,6 +4,7 @@
 #include "core/format/cell_text.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/qt_text.h"
+#include "editor/base/wait_cursor.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -76,7 +77,7 @@ void CRowListView::InsertColumns(bool measureScreen) {
 }
 
 void CRowListView::ReplaceColumns() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    WaitCursor wait;
     // The widths go by the kinds still on screen, before any column leaves.
     SaveColumnWidths();
     for (int k = 1; k < kColumnCount; ++k)
@@ -84,7 +85,6 @@ void CRowListView::ReplaceColumns() {
             rows().removeColumnAt(1);
     InsertColumns(false);
     ShowList(state_.shownList, false);
-    QApplication::restoreOverrideCursor();
 }
 
 void CRowListView::ShowList(ListKind list, bool renumber) {

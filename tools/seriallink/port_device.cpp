@@ -1,5 +1,6 @@
 #include "tools/seriallink/port_device.h"
 
+#include "core/transfer/com_port.h"
 #include "tools/seriallink/deadline.h"
 
 #include <array>
@@ -77,10 +78,10 @@ std::string supportedBaudList() {
 }
 
 std::string portDevicePath(unsigned portNumber) {
-    std::string variable = "KANALO_COM" + std::to_string(portNumber);
+    const std::string variable = comPortVariable(portNumber);
     if (const char* configured = std::getenv(variable.c_str()); configured && *configured)
         return configured;
-    return "/dev/ttyS" + std::to_string(portNumber - 1);
+    return defaultComDevice(portNumber);
 }
 
 std::string openFailureHint(int error, unsigned portNumber) {
@@ -96,7 +97,7 @@ std::string openFailureHint(int error, unsigned portNumber) {
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return "No serial device at " + path + " (set KANALO_COM" + std::to_string(portNumber) +
+        return "No serial device at " + path + " (set " + comPortVariable(portNumber) +
                " to the port's path).";
     case ENOTTY:
         return path + " is not a serial port.";
