@@ -26,6 +26,7 @@ forbidden '["<]editor/' "includes the editor" cli tools
 forbidden '["<]editor/(commands|mainwindow)/' "includes the command groups or the main window" \
     editor/base editor/listview editor/dialogs editor/options
 forbidden '"(?!core/|editor/base/)' "editor/base includes more than core/ and Qt" editor/base
+forbidden '["<]editor/mainwindow/' "a command group includes the main window" editor/commands
 
 # The build itself: no file of core/ is compiled with a Qt include path.
 if [ -n "$commands" ] && [ -f "$commands" ]; then

@@ -2,14 +2,15 @@
 
 #include "core/listops/channel_changes.h"
 #include "core/listops/slot_operations.h"
+#include "editor/base/editor_context.h"
 #include "editor/base/editor_settings.h"
+#include "editor/base/editor_state.h"
 #include "editor/base/texts.h"
 #include "editor/base/wait_cursor.h"
 #include "editor/dialogs/change_value_dialog.h"
 #include "editor/dialogs/channel_dialog.h"
 #include "editor/dialogs/satellite_choice_dialog.h"
 #include "editor/listview/row_list_view.h"
-#include "editor/mainwindow/main_frame.h"
 
 #include <QAction>
 #include <QMenu>
@@ -17,13 +18,29 @@
 
 namespace kanalo {
 
-ChannelCommands::ChannelCommands(CMainFrame& frame, QMenu& contextMenu)
-    : QObject(&frame), frame_(frame), contextMenu_(contextMenu) {
+namespace {
+
+// The command entries of a menu and its submenus.
+QList<QAction*> commandEntries(const QMenu& menu) {
+    QList<QAction*> found;
+    for (QAction* item : menu.actions()) {
+        if (item->menu())
+            found << commandEntries(*item->menu());
+        else if (!item->isSeparator())
+            found << item;
+    }
+    return found;
+}
+
+} // namespace
+
+ChannelCommands::ChannelCommands(EditorContext& context, QMenu& contextMenu)
+    : QObject(context.widget()), context_(context), contextMenu_(contextMenu) {
     using C = Command;
     const auto on = [this](Command command, auto handler) {
-        connect(frame_.action(command), &QAction::triggered, this, handler);
+        connect(context_.action(command), &QAction::triggered, this, handler);
     };
-    on(C::EditChannel, [this] { editChannel(frame_.view()->currentRow()); });
+    on(C::EditChannel, [this] { editChannel(context_.view()->currentRow()); });
     on(C::NewChannel, [this] { newChannel(); });
     on(C::ToggleUserList, [this] { toggleUserList(); });
     on(C::ToggleEpg, [this] { toggleEpg(); });
@@ -36,9 +53,9 @@ ChannelCommands::ChannelCommands(CMainFrame& frame, QMenu& contextMenu)
           C::ChangeSatellite, C::ChangeDelete})
         on(change, [this, change] { changeSelected(change); });
     for (const Command checkable : {C::ToggleUserList, C::ToggleEpg})
-        frame_.action(checkable)->setCheckable(true);
+        context_.action(checkable)->setCheckable(true);
 
-    CRowListView* view = frame_.view();
+    CRowListView* view = context_.view();
     connect(view, &CRowListView::editRequested, this, &ChannelCommands::editChannel);
     connect(view, &CRowListView::moveRequested, this, &ChannelCommands::moveChannel);
     connect(view, &CRowListView::swapRequested, this, &ChannelCommands::swapChannels);
@@ -46,7 +63,7 @@ ChannelCommands::ChannelCommands(CMainFrame& frame, QMenu& contextMenu)
 }
 
 EditorState& ChannelCommands::state() {
-    return frame_.state();
+    return context_.state();
 }
 
 ChannelList ChannelCommands::shownList() {
@@ -62,15 +79,15 @@ QMenu* ChannelCommands::submenuTitled(const char* title) const {
 
 void ChannelCommands::prepareContextMenu() {
     using C = Command;
-    const int row = frame_.view()->currentRow();
+    const int row = context_.view()->currentRow();
     const bool usable = state().listLoaded() && !state().showingUpdate && row >= 0;
-    for (QAction* item : frame_.actionsOf(mainListContextMenuTree()))
+    for (QAction* item : commandEntries(contextMenu_))
         item->setEnabled(usable);
     if (!usable)
         return;
     ChannelRecord& record = shownList()[static_cast<std::size_t>(row)];
-    QAction* epg = frame_.action(C::ToggleEpg);
-    QAction* userList = frame_.action(C::ToggleUserList);
+    QAction* epg = context_.action(C::ToggleEpg);
+    QAction* userList = context_.action(C::ToggleUserList);
     const bool firmware2 = state().receiver.firmware >= 2;
     epg->setVisible(firmware2);
     if (QMenu* epgMenu = submenuTitled("&EPG"))
@@ -83,15 +100,15 @@ void ChannelCommands::prepareContextMenu() {
         }
         epg->setChecked(record.epg());
     }
-    frame_.action(C::MoveChannels)->setEnabled(!state().numbersUnsorted);
-    frame_.action(C::SwapChannels)->setEnabled(!state().numbersUnsorted);
+    context_.action(C::MoveChannels)->setEnabled(!state().numbersUnsorted);
+    context_.action(C::SwapChannels)->setEnabled(!state().numbersUnsorted);
     userList->setChecked(record.inUserList());
     if (!record.inUserList() && shownList().userListCount() >= kUserListCapacity)
         userList->setEnabled(false);
     if (record.isFree()) {
         for (const Command command :
              {C::EditChannel, C::DeleteChannel, C::TransponderList, C::ToggleUserList})
-            frame_.action(command)->setEnabled(false);
+            context_.action(command)->setEnabled(false);
     }
 }
 
@@ -102,10 +119,10 @@ bool ChannelCommands::runChannelDialog(int slot) {
     context.firmware = state().receiver.firmware;
     context.radix = state().settings.pidRadix;
     context.bands = state().settings.bands;
-    context.noLimits = EditorSettings::readNoLimits(frame_.settingsStore());
+    context.noLimits = EditorSettings::readNoLimits(context_.settingsStore());
     context.userListCount = shownList().userListCount();
     context.german = state().german;
-    CChannelDlg dialog(record, context, &frame_);
+    CChannelDlg dialog(record, context, context_.widget());
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -120,13 +137,13 @@ void ChannelCommands::editChannel(int row) {
         record = before;
         return;
     }
-    frame_.view()->RefreshRows(row);
+    context_.view()->RefreshRows(row);
     if (!(record == before))
-        frame_.setModified(true);
+        context_.setModified(true);
 }
 
 void ChannelCommands::newChannel() {
-    const int row = frame_.view()->currentRow();
+    const int row = context_.view()->currentRow();
     if (!state().listLoaded() || state().showingUpdate || row < 0)
         return;
     ChannelRecord& record = shownList()[static_cast<std::size_t>(row)];
@@ -134,50 +151,50 @@ void ChannelCommands::newChannel() {
     writeNewChannelDefaults(record, state().shownList, shownList().userListCount());
     if (!runChannelDialog(row)) {
         record = before;
-        frame_.view()->RefreshRows(row);
+        context_.view()->RefreshRows(row);
         return;
     }
-    frame_.view()->RefreshRows(row);
+    context_.view()->RefreshRows(row);
     if (!(record == before))
-        frame_.setModified(true);
+        context_.setModified(true);
 }
 
 void ChannelCommands::refreshChanged(const std::vector<int>& slots) {
     for (const int slot : slots)
-        frame_.view()->RefreshRows(slot);
+        context_.view()->RefreshRows(slot);
 }
 
 void ChannelCommands::toggleUserList() {
-    const int row = frame_.view()->currentRow();
+    const int row = context_.view()->currentRow();
     if (row >= 0 && kanalo::toggleUserList(shownList(), row)) {
-        frame_.view()->RefreshRows(row);
-        frame_.setModified(true);
+        context_.view()->RefreshRows(row);
+        context_.setModified(true);
     }
 }
 
 void ChannelCommands::toggleEpg() {
-    const int row = frame_.view()->currentRow();
+    const int row = context_.view()->currentRow();
     if (row >= 0 && kanalo::toggleEpg(shownList(), row)) {
-        frame_.view()->RefreshRows(row);
-        frame_.setModified(true);
+        context_.view()->RefreshRows(row);
+        context_.setModified(true);
     }
 }
 
 void ChannelCommands::deleteChannel() {
-    const int row = frame_.view()->currentRow();
+    const int row = context_.view()->currentRow();
     if (row < 0)
         return;
     shownList()[static_cast<std::size_t>(row)].setFree(true);
-    frame_.view()->RefreshRows(row);
-    frame_.setModified(true);
+    context_.view()->RefreshRows(row);
+    context_.setModified(true);
 }
 
 void ChannelCommands::armMove() {
-    frame_.view()->armExchange(CRowListView::Exchange::Move, frame_.view()->currentRow());
+    context_.view()->armExchange(CRowListView::Exchange::Move, context_.view()->currentRow());
 }
 
 void ChannelCommands::armSwap() {
-    frame_.view()->armExchange(CRowListView::Exchange::Swap, frame_.view()->currentRow());
+    context_.view()->armExchange(CRowListView::Exchange::Swap, context_.view()->currentRow());
 }
 
 void ChannelCommands::moveChannel(int source, int target) {
@@ -186,19 +203,19 @@ void ChannelCommands::moveChannel(int source, int target) {
     const std::vector<int> changed = kanalo::moveChannel(shownList(), source, target);
     refreshChanged(changed);
     if (!changed.empty()) // a drop on the row just above the source changes nothing
-        frame_.setModified(true);
+        context_.setModified(true);
 }
 
 void ChannelCommands::swapChannels(int a, int b) {
     if (state().showingUpdate || a == b)
         return;
     refreshChanged(kanalo::swapChannels(shownList(), a, b));
-    frame_.setModified(true);
+    context_.setModified(true);
 }
 
 void ChannelCommands::changeSelected(Command command) {
     using C = Command;
-    const std::vector<int> selected = frame_.view()->selectedRows();
+    const std::vector<int> selected = context_.view()->selectedRows();
     if (selected.empty() || state().showingUpdate)
         return;
     ChannelList list = shownList();
@@ -211,7 +228,8 @@ void ChannelCommands::changeSelected(Command command) {
         CChangeValueDlg dialog(
             frequency ? CChangeValueDlg::Mode::Frequency : CChangeValueDlg::Mode::SymbolRate,
             frequency ? first.frequency() : initialSymbolRate(first), state().settings.bands,
-            EditorSettings::readNoLimits(frame_.settingsStore()), state().german, &frame_);
+            EditorSettings::readNoLimits(context_.settingsStore()), state().german,
+            context_.widget());
         if (dialog.exec() != QDialog::Accepted)
             return;
         WaitCursor wait;
@@ -220,7 +238,7 @@ void ChannelCommands::changeSelected(Command command) {
         break;
     }
     case C::ChangeSatellite: {
-        CSatelliteChoiceDlg dialog(first.satelliteIndex(), &frame_);
+        CSatelliteChoiceDlg dialog(first.satelliteIndex(), context_.widget());
         if (dialog.exec() != QDialog::Accepted)
             return;
         WaitCursor wait;
@@ -258,7 +276,7 @@ void ChannelCommands::changeSelected(Command command) {
     }
     refreshChanged(changed);
     if (!changed.empty())
-        frame_.setModified(true);
+        context_.setModified(true);
 }
 
 } // namespace kanalo

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/channels/channel_table.h"
-#include "editor/mainwindow/command_table.h"
+#include "editor/base/command.h"
 
 #include <QObject>
 #include <vector>
@@ -10,7 +10,7 @@ class QMenu;
 
 namespace kanalo {
 
-class CMainFrame;
+class EditorContext;
 struct EditorState;
 
 // The commands of the Main-List's context menu: edit or create one channel, switch its flags,
@@ -19,7 +19,7 @@ class ChannelCommands : public QObject {
     Q_OBJECT
 
 public:
-    ChannelCommands(CMainFrame& frame, QMenu& contextMenu);
+    ChannelCommands(EditorContext& context, QMenu& contextMenu);
 
     // Greys, checks or hides the entries for the channel in the current row; run each time
     // the menu opens.
@@ -44,7 +44,7 @@ private:
     void refreshChanged(const std::vector<int>& slots);
     QMenu* submenuTitled(const char* title) const;
 
-    CMainFrame& frame_;
+    EditorContext& context_;
     QMenu& contextMenu_;
 };
 

@@ -2,11 +2,12 @@
 
 #include "core/listops/clipboard_block.h"
 #include "core/listops/slot_operations.h"
+#include "editor/base/editor_context.h"
+#include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"
 #include "editor/base/wait_cursor.h"
 #include "editor/listview/row_list_view.h"
-#include "editor/mainwindow/main_frame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,34 +16,35 @@
 
 namespace kanalo {
 
-ClipboardCommands::ClipboardCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
+ClipboardCommands::ClipboardCommands(EditorContext& context)
+    : QObject(context.widget()), context_(context) {
     using C = Command;
-    connect(frame_.action(C::Copy), &QAction::triggered, this, &ClipboardCommands::copy);
-    connect(frame_.action(C::Cut), &QAction::triggered, this, &ClipboardCommands::cut);
-    connect(frame_.action(C::Paste), &QAction::triggered, this, &ClipboardCommands::paste);
-    connect(frame_.action(C::PasteDirect), &QAction::triggered, this,
+    connect(context_.action(C::Copy), &QAction::triggered, this, &ClipboardCommands::copy);
+    connect(context_.action(C::Cut), &QAction::triggered, this, &ClipboardCommands::cut);
+    connect(context_.action(C::Paste), &QAction::triggered, this, &ClipboardCommands::paste);
+    connect(context_.action(C::PasteDirect), &QAction::triggered, this,
             &ClipboardCommands::pasteDirect);
-    connect(frame_.action(C::Delete), &QAction::triggered, this,
+    connect(context_.action(C::Delete), &QAction::triggered, this,
             &ClipboardCommands::deleteSelected);
     // The menu entries show the keys; the keys themselves go through the guard.
     addGuardKey("Del", Guarded::Delete);
     addGuardKey("Ctrl+X", Guarded::Cut);
     addGuardKey("Ctrl+V", Guarded::Paste);
     addGuardKey("Ctrl+B", Guarded::PasteDirect);
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, &frame_,
-            &CMainFrame::updateCommandStates);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { context_.updateCommandStates(); });
 }
 
 void ClipboardCommands::addGuardKey(const char* key, Guarded command) {
-    auto* guard = new QAction(&frame_);
+    auto* guard = new QAction(context_.widget());
     guard->setShortcut(QKeySequence(QString::fromLatin1(key)));
     guard->setShortcutContext(Qt::WindowShortcut);
     connect(guard, &QAction::triggered, this, [this, command] { guardedKey(command); });
-    frame_.addAction(guard);
+    context_.widget()->addAction(guard);
 }
 
 EditorState& ClipboardCommands::state() const {
-    return frame_.state();
+    return context_.state();
 }
 
 const char* ClipboardCommands::formatFor(bool radio) {
@@ -66,7 +68,7 @@ void ClipboardCommands::guardedKey(Guarded command) {
                                     "sortiert."
                                   : "Einfügen nicht möglich wenn Nummern nicht aufsteigend "
                                     "sortiert.";
-        prompter().error(&frame_, QString::fromUtf8(refusal));
+        context_.prompter().error(context_.widget(), QString::fromUtf8(refusal));
         return;
     }
     switch (command) {
@@ -86,8 +88,8 @@ void ClipboardCommands::guardedKey(Guarded command) {
 }
 
 void ClipboardCommands::copy() {
-    frame_.view()->cancelPendingExchange();
-    const std::vector<int> rows = frame_.view()->selectedRows();
+    context_.view()->cancelPendingExchange();
+    const std::vector<int> rows = context_.view()->selectedRows();
     if (!state().listLoaded() || rows.empty())
         return;
     const ConstChannelList list = std::as_const(*state().shownTable()).list(state().shownList);
@@ -101,37 +103,37 @@ void ClipboardCommands::copy() {
                   QByteArray(reinterpret_cast<const char*>(block.data()),
                              static_cast<qsizetype>(block.size())));
     QApplication::clipboard()->setMimeData(data);
-    frame_.updateCommandStates();
+    context_.updateCommandStates();
 }
 
 void ClipboardCommands::deleteSelected() {
-    frame_.view()->cancelPendingExchange();
-    const std::vector<int> rows = frame_.view()->selectedRows();
+    context_.view()->cancelPendingExchange();
+    const std::vector<int> rows = context_.view()->selectedRows();
     if (!state().listLoaded() || state().showingUpdate || state().numbersUnsorted || rows.empty())
         return;
-    frame_.view()->clearSelection();
+    context_.view()->clearSelection();
     deleteWithCompaction(state().mainTable->list(state().shownList), rows);
-    frame_.setModified(true);
+    context_.setModified(true);
     WaitCursor wait;
-    frame_.view()->ShowList(state().shownList, false);
+    context_.view()->ShowList(state().shownList, false);
 }
 
 void ClipboardCommands::cut() {
-    frame_.view()->cancelPendingExchange();
-    const std::vector<int> rows = frame_.view()->selectedRows();
+    context_.view()->cancelPendingExchange();
+    const std::vector<int> rows = context_.view()->selectedRows();
     if (!state().listLoaded() || state().showingUpdate || state().numbersUnsorted || rows.empty())
         return;
     copy();
     deleteSelected();
     const int select = rowSelectedAfterCut(rows.front());
     if (select >= 0) {
-        CRowListView* view = frame_.view();
+        CRowListView* view = context_.view();
         const QModelIndex index = view->rows().index(select, 0);
         view->selectRows({select});
         view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
         view->scrollTo(index);
     }
-    frame_.updateCommandStates();
+    context_.updateCommandStates();
 }
 
 void ClipboardCommands::paste() {
@@ -143,12 +145,13 @@ void ClipboardCommands::pasteDirect() {
 }
 
 bool ClipboardCommands::pasteWith(bool direct) {
-    frame_.view()->cancelPendingExchange();
+    context_.view()->cancelPendingExchange();
     if (!state().listLoaded() || state().showingUpdate || state().numbersUnsorted)
         return false;
-    const std::vector<int> rows = frame_.view()->selectedRows();
+    const std::vector<int> rows = context_.view()->selectedRows();
     if (rows.size() != 1) {
-        prompter().error(&frame_, text("Please select one channel. The contents of the "
+        context_.prompter().error(context_.widget(),
+                                  text("Please select one channel. The contents of the "
                                        "clipboard will be inserted after this channel."));
         return false;
     }
@@ -168,15 +171,16 @@ bool ClipboardCommands::pasteWith(bool direct) {
     const PasteOutcome outcome = direct ? kanalo::pasteDirect(list, position, *records)
                                         : pasteInsert(list, position, *records);
     if (outcome != PasteOutcome::Done) {
-        prompter().error(&frame_,
-                         direct ? text("Not enough free channels to insert from clipboard.")
-                                : text("Not enough free channels at the end of list to insert from "
-                                       "clipboard."));
+        context_.prompter().error(
+            context_.widget(),
+            direct ? text("Not enough free channels to insert from clipboard.")
+                   : text("Not enough free channels at the end of list to insert from "
+                          "clipboard."));
         return false;
     }
-    frame_.setModified(true);
+    context_.setModified(true);
     WaitCursor wait;
-    frame_.view()->ShowList(state().shownList, false);
+    context_.view()->ShowList(state().shownList, false);
     return true;
 }
 

@@ -6,7 +6,7 @@ class QAction;
 
 namespace kanalo {
 
-class CMainFrame;
+class EditorContext;
 struct EditorState;
 
 // Copy, Cut, Paste, Paste direct and Delete over the system clipboard, in the format of the
@@ -16,7 +16,7 @@ class ClipboardCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit ClipboardCommands(CMainFrame& frame);
+    explicit ClipboardCommands(EditorContext& context);
 
     void copy();
     void cut();
@@ -35,7 +35,7 @@ private:
     bool pasteWith(bool direct);
     void addGuardKey(const char* key, Guarded command);
 
-    CMainFrame& frame_;
+    EditorContext& context_;
 };
 
 } // namespace kanalo

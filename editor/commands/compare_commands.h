@@ -6,7 +6,7 @@
 
 namespace kanalo {
 
-class CMainFrame;
+class EditorContext;
 
 // "Show Differences" by name and by frequency on the Update-List: the context menu entries,
 // and a double-click or Enter on a row, open the Compare Channels dialog for currentRow.
@@ -14,7 +14,7 @@ class CompareCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit CompareCommands(CMainFrame& frame);
+    explicit CompareCommands(EditorContext& context);
 
     // Does nothing for no row (-1) or while the Update-List is not shown.
     void showDifferences(int row, CompareMode mode);
@@ -22,7 +22,7 @@ public:
 private:
     void updateStates();
 
-    CMainFrame& frame_;
+    EditorContext& context_;
 };
 
 } // namespace kanalo

@@ -9,10 +9,10 @@
 #include "editor/commands/import_commands.h"
 #include "editor/base/wait_cursor.h"
 #include "editor/listview/row_list_view.h"
-#include "editor/mainwindow/main_frame.h"
+#include "editor/base/editor_context.h"
+#include "editor/base/editor_state.h"
 
 #include <QFileInfo>
-#include <QStatusBar>
 
 namespace kanalo {
 
@@ -28,10 +28,11 @@ const char* loadMessage(LoadStatus status) {
 
 } // namespace
 
-DocumentCommands::DocumentCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {}
+DocumentCommands::DocumentCommands(EditorContext& context)
+    : QObject(context.widget()), context_(context) {}
 
 EditorState& DocumentCommands::state() {
-    return frame_.state();
+    return context_.state();
 }
 
 QString DocumentCommands::channelListFilter() const {
@@ -45,7 +46,7 @@ QString DocumentCommands::folderOf(const QString& path) {
 void DocumentCommands::setCurrentFile(const QString& path) {
     state().currentPath = path;
     state().fileTitle = QFileInfo(path).fileName();
-    frame_.updateTitle();
+    context_.updateTitle();
 }
 
 void DocumentCommands::addRecentFile(const QString& path) {
@@ -55,18 +56,16 @@ void DocumentCommands::addRecentFile(const QString& path) {
     recent.prepend(absolute);
     while (recent.size() > EditorSettings::kMaxRecentFiles)
         recent.removeLast();
-    frame_.updateRecentFiles();
+    context_.updateRecentFiles();
 }
 
 void DocumentCommands::removeRecentFile(const QString& path) {
     state().settings.recentFiles.removeAll(path);
-    frame_.updateRecentFiles();
+    context_.updateRecentFiles();
 }
 
 bool DocumentCommands::loadFile(const QString& path) {
-    QStatusBar* status = frame_.statusBar();
-    status->showMessage(text("Reading file ..."));
-    status->repaint();
+    context_.showStatus(text("Reading file ..."));
     // The main table is created by the first successful load and reused afterwards.
     std::unique_ptr<ChannelTable> created;
     ChannelTable* table = state().mainTable.get();
@@ -76,8 +75,8 @@ bool DocumentCommands::loadFile(const QString& path) {
     }
     const LoadStatus result = loadChannelFile(QFile::encodeName(path).toStdString(), *table);
     if (result != LoadStatus::Ok) {
-        status->clearMessage();
-        prompter().error(&frame_, text(loadMessage(result)));
+        context_.clearStatus();
+        context_.prompter().error(context_.widget(), text(loadMessage(result)));
         return false;
     }
     if (created)
@@ -85,13 +84,13 @@ bool DocumentCommands::loadFile(const QString& path) {
     state().showingUpdate = false;
     {
         WaitCursor wait;
-        frame_.view()->ShowList(state().shownList, true);
-        frame_.view()->clearSelection();
-        frame_.view()->scrollToTop();
+        context_.view()->ShowList(state().shownList, true);
+        context_.view()->clearSelection();
+        context_.view()->scrollToTop();
     }
-    status->clearMessage();
+    context_.clearStatus();
     setCurrentFile(path);
-    frame_.updateCommandStates();
+    context_.updateCommandStates();
     return true;
 }
 
@@ -99,14 +98,14 @@ bool DocumentCommands::saveFile(const QString& path) {
     if (!state().mainTable)
         return false;
     if (state().numbersUnsorted &&
-        prompter().question(&frame_,
+        context_.prompter().question(context_.widget(),
                             text("Numbers are not sorted. If you save the nembers will be "
                                  "reassigned.\nDo you want to save now anyway ?"),
                             false) != Prompter::Answer::Yes)
         return false;
     if (saveChannelFile(QFile::encodeName(path).toStdString(), *state().mainTable,
                         state().fileForm()) != SaveStatus::Ok) {
-        prompter().error(&frame_, text("File write error."));
+        context_.prompter().error(context_.widget(), text("File write error."));
         return false;
     }
     return true;
@@ -115,8 +114,8 @@ bool DocumentCommands::saveFile(const QString& path) {
 bool DocumentCommands::askToSave() {
     if (!state().mainTable || !state().modified)
         return true;
-    const auto answer = prompter().question(
-        &frame_, text("Would you like to save changes in %1 ?").arg(state().currentPath), true);
+    const auto answer = context_.prompter().question(
+        context_.widget(), text("Would you like to save changes in %1 ?").arg(state().currentPath), true);
     if (answer == Prompter::Answer::Cancel)
         return false;
     if (answer == Prompter::Answer::No)
@@ -127,38 +126,38 @@ bool DocumentCommands::askToSave() {
 bool DocumentCommands::askRenumberQuestion() {
     if (!state().numbersUnsorted)
         return true;
-    switch (prompter().renumberQuestion(&frame_)) {
+    switch (context_.prompter().renumberQuestion(context_.widget())) {
     case Prompter::Answer::Cancel:
         return false;
     case Prompter::Answer::Yes:
-        frame_.view()->Renumber();
+        context_.view()->Renumber();
         break;
     case Prompter::Answer::No:
-        frame_.view()->SortByColumn(ColumnKind::Number);
+        context_.view()->SortByColumn(ColumnKind::Number);
         break;
     }
     state().numbersUnsorted = false;
-    frame_.updateCommandStates();
+    context_.updateCommandStates();
     return true;
 }
 
 bool DocumentCommands::leaveShownList(bool askRenumber) {
     // The armed source row would name a channel of a list no longer on screen.
-    frame_.view()->cancelPendingExchange();
+    context_.view()->cancelPendingExchange();
     return !askRenumber || askRenumberQuestion();
 }
 
 bool DocumentCommands::beforeReplacingMainList() {
     if (!leaveShownList(state().showingUpdate) || !askToSave())
         return false;
-    frame_.setModified(false);
+    context_.setModified(false);
     return true;
 }
 
 void DocumentCommands::open() {
     if (!beforeReplacingMainList())
         return;
-    const QString path = prompter().openFileName(&frame_, QString(), state().settings.vbsFolder,
+    const QString path = context_.prompter().openFileName(context_.widget(), QString(), state().settings.vbsFolder,
                                                  channelListFilter());
     if (path.isEmpty() || !loadFile(path))
         return;
@@ -171,21 +170,21 @@ void DocumentCommands::openRecent(const QString& path) {
         return;
     if (!loadFile(path)) {
         removeRecentFile(path);
-        frame_.updateCommandStates();
+        context_.updateCommandStates();
         return;
     }
     addRecentFile(path);
 }
 
 bool DocumentCommands::save() {
-    frame_.view()->cancelPendingExchange();
+    context_.view()->cancelPendingExchange();
     if (state().currentPath.isEmpty())
         return saveAs();
     if (!saveFile(state().currentPath))
         return false;
     state().modified = false;
-    frame_.statusBar()->showMessage(text("%1 saved.").arg(state().currentPath));
-    frame_.updateCommandStates();
+    context_.showStatus(text("%1 saved.").arg(state().currentPath));
+    context_.updateCommandStates();
     return true;
 }
 
@@ -194,18 +193,18 @@ bool DocumentCommands::saveAs() {
         return false;
     const QString start =
         state().currentPath.isEmpty() ? state().settings.vbsFolder : state().currentPath;
-    QString path = prompter().saveFileName(&frame_, QString(), start, channelListFilter());
+    QString path = context_.prompter().saveFileName(context_.widget(), QString(), start, channelListFilter());
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
         path += QStringLiteral(".dat"); // the default extension
     if (!saveFile(path))
         return false;
-    frame_.statusBar()->showMessage(text("%1 saved.").arg(path));
+    context_.showStatus(text("%1 saved.").arg(path));
     setCurrentFile(path);
     addRecentFile(path);
     state().modified = false;
-    frame_.updateCommandStates();
+    context_.updateCommandStates();
     return true;
 }
 
@@ -213,19 +212,17 @@ void DocumentCommands::openUpdate() {
     if (!state().listLoaded() || !leaveShownList(!state().showingUpdate))
         return;
     const QString title = text("Open Update Channel list").left(kMaxDialogTitleLength);
-    const QString path = prompter().openFileName(
-        &frame_, title, state().settings.updFolder,
+    const QString path = context_.prompter().openFileName(
+        context_.widget(), title, state().settings.updFolder,
         text("Channel Lists (*.dat);;VDR Channel Lists (*.conf);;All Files (*)"));
     if (path.isEmpty())
         return;
-    QStatusBar* status = frame_.statusBar();
-    status->showMessage(text("Reading file ..."));
-    status->repaint();
+    context_.showStatus(text("Reading file ..."));
     std::string bytes;
     const LoadStatus result = readWholeFile(QFile::encodeName(path).toStdString(), bytes);
     if (result != LoadStatus::Ok) {
-        status->clearMessage();
-        prompter().error(&frame_, text(loadMessage(result)));
+        context_.clearStatus();
+        context_.prompter().error(context_.widget(), text(loadMessage(result)));
         return;
     }
     if (!state().updateTable)
@@ -241,14 +238,14 @@ void DocumentCommands::openUpdate() {
     state().settings.updFolder = folderOf(path);
     state().updateTitle = QFileInfo(path).fileName();
     state().showingUpdate = true;
-    frame_.updateTitle();
+    context_.updateTitle();
     {
         WaitCursor wait;
-        frame_.view()->ShowList(state().shownList, true);
+        context_.view()->ShowList(state().shownList, true);
         markUpdateDifferences();
     }
-    status->showMessage(summary);
-    frame_.updateCommandStates();
+    context_.showStatus(summary);
+    context_.updateCommandStates();
 }
 
 void DocumentCommands::showMainList() {
@@ -256,14 +253,14 @@ void DocumentCommands::showMainList() {
         return;
     rememberTopLine(UpdateFirstLine);
     state().showingUpdate = false;
-    frame_.updateTitle();
+    context_.updateTitle();
     {
         WaitCursor wait;
-        frame_.view()->ShowList(state().shownList, true);
-        frame_.view()->clearSelection();
+        context_.view()->ShowList(state().shownList, true);
+        context_.view()->clearSelection();
     }
     restoreTopLine(MainFirstLine);
-    frame_.updateCommandStates();
+    context_.updateCommandStates();
 }
 
 void DocumentCommands::showUpdateList() {
@@ -276,48 +273,46 @@ void DocumentCommands::showUpdateList() {
     WaitCursor wait;
     rememberTopLine(MainFirstLine);
     state().showingUpdate = true;
-    frame_.updateTitle();
-    frame_.view()->ShowList(state().shownList, true);
+    context_.updateTitle();
+    context_.view()->ShowList(state().shownList, true);
     markUpdateDifferences();
     restoreTopLine(UpdateFirstLine);
-    frame_.updateCommandStates();
+    context_.updateCommandStates();
 }
 
 void DocumentCommands::showHalf(ListKind half) {
     if (!leaveShownList(state().shownList != half) || state().shownList == half)
         return;
-    QStatusBar* status = frame_.statusBar();
     const bool loaded = state().listLoaded();
     if (loaded) {
         rememberTopLine(half == ListKind::Tv ? RadioFirstLine : TvFirstLine);
-        status->showMessage(
+        context_.showStatus(
             text(half == ListKind::Tv ? "Loading TV-List ..." : "Loading Radio-List ..."));
-        status->repaint();
     }
     state().shownList = half;
     {
         WaitCursor wait;
-        frame_.view()->ShowList(half, true);
+        context_.view()->ShowList(half, true);
         if (state().showingUpdate) {
             markUpdateDifferences();
         } else {
-            frame_.view()->clearSelection();
-            frame_.view()->scrollToTop();
+            context_.view()->clearSelection();
+            context_.view()->scrollToTop();
         }
         restoreTopLine(half == ListKind::Tv ? TvFirstLine : RadioFirstLine);
     }
     if (loaded)
-        status->clearMessage();
-    frame_.updateCommandStates();
+        context_.clearStatus();
+    context_.updateCommandStates();
 }
 
 void DocumentCommands::rememberTopLine(FirstLine which) {
-    const QModelIndex top = frame_.view()->indexAt(QPoint(1, 1));
+    const QModelIndex top = context_.view()->indexAt(QPoint(1, 1));
     savedFirstLines_[which] = top.isValid() ? top.row() : 0;
 }
 
 void DocumentCommands::restoreTopLine(FirstLine which) {
-    CRowListView* view = frame_.view();
+    CRowListView* view = context_.view();
     const int first = savedFirstLines_[which];
     if (first <= 0 || view->rows().rowCount() == 0)
         return;
@@ -330,7 +325,7 @@ void DocumentCommands::restoreTopLine(FirstLine which) {
 }
 
 void DocumentCommands::markUpdateDifferences() {
-    CRowListView* view = frame_.view();
+    CRowListView* view = context_.view();
     view->clearSelection();
     view->scrollToTop();
     if (!state().mainTable || !state().updateTable)

@@ -8,7 +8,7 @@
 
 namespace kanalo {
 
-class CMainFrame;
+class EditorContext;
 struct EditorState;
 
 // The commands that move the channel data between files and the screen: Open, Save, Save As,
@@ -18,7 +18,7 @@ class DocumentCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit DocumentCommands(CMainFrame& frame);
+    explicit DocumentCommands(EditorContext& context);
 
     bool loadFile(const QString& path);
     bool saveFile(const QString& path);
@@ -57,7 +57,7 @@ private:
     void removeRecentFile(const QString& path);
     static QString folderOf(const QString& path);
 
-    CMainFrame& frame_;
+    EditorContext& context_;
     std::array<int, 4> savedFirstLines_{};
 };
 

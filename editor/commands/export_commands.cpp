@@ -5,21 +5,22 @@
 #include "core/listops/vdr_channels.h"
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"
-#include "editor/mainwindow/main_frame.h"
+#include "editor/base/editor_context.h"
+#include "editor/base/editor_state.h"
 
 #include <QAction>
 #include <QFileInfo>
-#include <QStatusBar>
 
 namespace kanalo {
 
-ExportCommands::ExportCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
-    QAction* vdr = frame_.action(Command::ExportVdr);
-    QAction* csv = frame_.action(Command::ExportCsv);
+ExportCommands::ExportCommands(EditorContext& context)
+    : QObject(context.widget()), context_(context) {
+    QAction* vdr = context_.action(Command::ExportVdr);
+    QAction* csv = context_.action(Command::ExportCsv);
     connect(vdr, &QAction::triggered, this, &ExportCommands::exportVdr);
     connect(csv, &QAction::triggered, this, &ExportCommands::exportCsv);
-    connect(&frame_, &CMainFrame::commandStatesUpdated, this, [this, vdr, csv] {
-        const bool loaded = frame_.state().listLoaded();
+    context_.onCommandStatesUpdated(this, [this, vdr, csv] {
+        const bool loaded = context_.state().listLoaded();
         vdr->setEnabled(loaded);
         csv->setEnabled(loaded);
     });
@@ -27,7 +28,7 @@ ExportCommands::ExportCommands(CMainFrame& frame) : QObject(&frame), frame_(fram
 
 QString ExportCommands::chooseFile(const QString& filter, const QString& suffix) {
     QString path =
-        prompter().saveFileName(&frame_, QString(), frame_.state().settings.vbsFolder, filter);
+        context_.prompter().saveFileName(context_.widget(), QString(), context_.state().settings.vbsFolder, filter);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
         path += suffix;
     return path;
@@ -35,15 +36,15 @@ QString ExportCommands::chooseFile(const QString& filter, const QString& suffix)
 
 bool ExportCommands::write(const QString& path, const std::string& text) {
     if (writeTextFile(QFile::encodeName(path).toStdString(), text) != SaveStatus::Ok) {
-        prompter().error(&frame_, kanalo::text("File write error."));
+        context_.prompter().error(context_.widget(), kanalo::text("File write error."));
         return false;
     }
-    frame_.statusBar()->showMessage(kanalo::text("%1 saved.").arg(path));
+    context_.showStatus(kanalo::text("%1 saved.").arg(path));
     return true;
 }
 
 void ExportCommands::exportVdr() {
-    const ChannelTable* table = frame_.state().mainTable.get();
+    const ChannelTable* table = context_.state().mainTable.get();
     if (!table)
         return;
     const QString path =
@@ -52,15 +53,15 @@ void ExportCommands::exportVdr() {
         return;
     const VdrExport exported = writeVdrText(*table);
     if (write(path, exported.text) && exported.skipped > 0)
-        prompter().information(
-            &frame_,
+        context_.prompter().information(
+            context_.widget(),
             text("%1 channels on a satellite without a position (User 1 to User 15) were left "
                  "out.")
                 .arg(exported.skipped));
 }
 
 void ExportCommands::exportCsv() {
-    if (const ChannelTable* table = frame_.state().mainTable.get()) {
+    if (const ChannelTable* table = context_.state().mainTable.get()) {
         const QString path =
             chooseFile(text("CSV Files (*.csv);;All Files (*)"), QStringLiteral(".csv"));
         if (!path.isEmpty())

@@ -6,7 +6,7 @@
 
 namespace kanalo {
 
-class CMainFrame;
+class EditorContext;
 
 // Export > VDR Channel List and CSV File: write the main list for other programs. The list
 // itself, its file name and its modified flag stay as they are.
@@ -14,7 +14,7 @@ class ExportCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit ExportCommands(CMainFrame& frame);
+    explicit ExportCommands(EditorContext& context);
 
     void exportVdr();
     void exportCsv();
@@ -24,7 +24,7 @@ private:
     QString chooseFile(const QString& filter, const QString& suffix);
     bool write(const QString& path, const std::string& text);
 
-    CMainFrame& frame_;
+    EditorContext& context_;
 };
 
 } // namespace kanalo

@@ -2,7 +2,9 @@
 
 #include "core/listops/duplicates.h"
 #include "core/listops/transponders.h"
+#include "editor/base/editor_context.h"
 #include "editor/base/editor_settings.h"
+#include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/qt_text.h"
 #include "editor/base/texts.h"
@@ -10,7 +12,6 @@
 #include "editor/dialogs/channel_dialog.h"
 #include "editor/dialogs/channel_list_dialog.h"
 #include "editor/listview/row_list_view.h"
-#include "editor/mainwindow/main_frame.h"
 
 #include <QAction>
 
@@ -26,36 +27,36 @@ QString lineText(const std::string& bytes) {
 
 } // namespace
 
-FindCommands::FindCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
+FindCommands::FindCommands(EditorContext& context) : QObject(context.widget()), context_(context) {
     using C = Command;
     const auto on = [this](Command command, auto handler) {
-        connect(frame_.action(command), &QAction::triggered, this, handler);
+        connect(context_.action(command), &QAction::triggered, this, handler);
     };
     on(C::FindName, [this] { findName(); });
     on(C::FindFrequency, [this] { findFrequency(); });
     on(C::FindNext, [this] { findNext(); });
     on(C::FindDuplicates, [this] { findDuplicates(); });
     on(C::TransponderList, [this] { transponderList(); });
-    connect(&frame_, &CMainFrame::commandStatesUpdated, this, &FindCommands::updateStates);
+    context_.onCommandStatesUpdated(this, [this] { updateStates(); });
     updateStates();
 }
 
 EditorState& FindCommands::state() {
-    return frame_.state();
+    return context_.state();
 }
 
 void FindCommands::updateStates() {
     using C = Command;
     const bool loaded = state().listLoaded();
     for (const Command command : {C::FindName, C::FindFrequency, C::FindDuplicates})
-        frame_.action(command)->setEnabled(loaded);
-    frame_.action(C::FindNext)->setEnabled(loaded && search_.active());
+        context_.action(command)->setEnabled(loaded);
+    context_.action(C::FindNext)->setEnabled(loaded && search_.active());
 }
 
 void FindCommands::findName() {
     if (!state().listLoaded())
         return;
-    CFindDlg dialog(CFindDlg::Mode::Name, defaults_, &frame_);
+    CFindDlg dialog(CFindDlg::Mode::Name, defaults_, context_.widget());
     if (dialog.exec() != QDialog::Accepted)
         return;
     defaults_ = dialog.values();
@@ -67,7 +68,7 @@ void FindCommands::findName() {
 void FindCommands::findFrequency() {
     if (!state().listLoaded())
         return;
-    CFindDlg dialog(CFindDlg::Mode::Frequency, defaults_, &frame_);
+    CFindDlg dialog(CFindDlg::Mode::Frequency, defaults_, context_.widget());
     if (dialog.exec() != QDialog::Accepted)
         return;
     defaults_ = dialog.values();
@@ -78,7 +79,7 @@ void FindCommands::findFrequency() {
 void FindCommands::findNext() {
     if (!state().listLoaded() || !search_.active())
         return;
-    CRowListView* view = frame_.view();
+    CRowListView* view = context_.view();
     view->clearSelection();
     view->scrollToTop();
     // The search is not tied to a list: after a switch it goes on at the same slot position.
@@ -86,15 +87,15 @@ void FindCommands::findNext() {
     search_.position = step.nextPosition;
     if (step.match >= 0) {
         showSlot(step.match);
-        frame_.updateCommandStates();
+        context_.updateCommandStates();
         return;
     }
-    frame_.updateCommandStates();
-    prompter().error(&frame_, text("No matching channel found."));
+    context_.updateCommandStates();
+    context_.prompter().error(context_.widget(), text("No matching channel found."));
 }
 
 void FindCommands::showSlot(int slot) {
-    CRowListView* view = frame_.view();
+    CRowListView* view = context_.view();
     view->selectRows({slot});
     view->scrollTo(view->rows().index(slot, 0));
 }
@@ -106,7 +107,7 @@ bool FindCommands::editRecord(ChannelRecord& record, ListKind half, std::size_t 
     context.firmware = state().receiver.firmware;
     context.radix = state().settings.pidRadix;
     context.bands = state().settings.bands;
-    context.noLimits = EditorSettings::readNoLimits(frame_.settingsStore());
+    context.noLimits = EditorSettings::readNoLimits(context_.settingsStore());
     context.userListCount = userListCount;
     context.german = state().german;
     const ChannelRecord before = record;
@@ -118,17 +119,17 @@ bool FindCommands::editRecord(ChannelRecord& record, ListKind half, std::size_t 
 }
 
 bool FindCommands::confirmDelete(QWidget* parent) {
-    return prompter().question(parent, text("Do you want to delete this channel ?"), false) ==
-           Prompter::Answer::Yes;
+    return context_.prompter().question(parent, text("Do you want to delete this channel ?"),
+                                        false) == Prompter::Answer::Yes;
 }
 
 void FindCommands::findDuplicates() {
     if (!state().listLoaded())
         return;
-    frame_.view()->cancelPendingExchange();
+    context_.view()->cancelPendingExchange();
     const ListKind kind = state().shownList;
     const ConstChannelList list = state().shownTable()->list(kind);
-    CChannelListDlg dialog(text("Duplicate channels"), kDuplicateTabStops, &frame_);
+    CChannelListDlg dialog(text("Duplicate channels"), kDuplicateTabStops, context_.widget());
     for (const DuplicateLine& line : kanalo::findDuplicates(list, kind))
         dialog.addLine(lineText(duplicateLineText(list[static_cast<std::size_t>(line.slot)],
                                                   line.slot, kind, line.head)),
@@ -152,14 +153,14 @@ void FindCommands::editDuplicate(CChannelListDlg& dialog, int line) {
     const ChannelRecord before = record;
     if (!editRecord(record, kind, list.userListCount(), &dialog) || record == before)
         return;
-    frame_.setModified(true);
-    frame_.view()->RefreshRows(slot);
+    context_.setModified(true);
+    context_.view()->RefreshRows(slot);
     dialog.setLineText(line, lineText(duplicateLineText(record, slot, kind, false)));
     dialog.selectLine(line);
 }
 
 void FindCommands::listDuplicate(CChannelListDlg& dialog, int line) {
-    frame_.view()->clearSelection();
+    context_.view()->clearSelection();
     showSlot(dialog.slotOf(line));
     dialog.accept();
 }
@@ -170,12 +171,12 @@ void FindCommands::deleteDuplicate(CChannelListDlg& dialog, int line) {
     const int slot = dialog.slotOf(line);
     dialog.removeLine(line);
     state().shownTable()->list(state().shownList)[static_cast<std::size_t>(slot)].setFree(true);
-    frame_.view()->RefreshRows(slot);
-    frame_.setModified(true);
+    context_.view()->RefreshRows(slot);
+    context_.setModified(true);
 }
 
 void FindCommands::transponderList() {
-    const int row = frame_.view()->currentRow();
+    const int row = context_.view()->currentRow();
     if (!state().listLoaded() || state().showingUpdate || row < 0 ||
         row >= static_cast<int>(kListCapacity))
         return;
@@ -183,7 +184,7 @@ void FindCommands::transponderList() {
     const ChannelRecord& chosen = table.list(state().shownList)[static_cast<std::size_t>(row)];
     if (chosen.isFree())
         return;
-    CChannelListDlg dialog(text("Transponder"), {}, &frame_);
+    CChannelListDlg dialog(text("Transponder"), {}, context_.widget());
     for (const TransponderLine& line : transponderChannels(table, chosen))
         dialog.addLine(lineText(transponderLineText(
                            table.list(line.half)[static_cast<std::size_t>(line.slot)], line.half)),
@@ -209,9 +210,9 @@ void FindCommands::editTransponderLine(CChannelListDlg& dialog, int line) {
     // The dialog works on the channel's own half, whichever half is shown.
     if (!editRecord(record, half, list.userListCount(), &dialog) || record == before)
         return;
-    frame_.setModified(true);
+    context_.setModified(true);
     if (half == state().shownList)
-        frame_.view()->RefreshRows(slot);
+        context_.view()->RefreshRows(slot);
     if (record.name() != before.name()) {
         dialog.setLineText(line, lineText(transponderLineText(record, half)));
         dialog.selectLine(line);
@@ -221,11 +222,11 @@ void FindCommands::editTransponderLine(CChannelListDlg& dialog, int line) {
 void FindCommands::listTransponderLine(CChannelListDlg& dialog, int line) {
     const ListKind half = dialog.halfOf(line);
     if (half != state().shownList) {
-        frame_.documents().showHalf(half);
+        context_.documents().showHalf(half);
         if (state().shownList != half)
             return; // the renumber question was cancelled
     }
-    frame_.view()->clearSelection();
+    context_.view()->clearSelection();
     showSlot(dialog.slotOf(line));
     dialog.accept();
 }
@@ -238,8 +239,8 @@ void FindCommands::deleteTransponderLine(CChannelListDlg& dialog, int line) {
     dialog.removeLine(line);
     state().mainTable->list(half)[static_cast<std::size_t>(slot)].setFree(true);
     if (half == state().shownList)
-        frame_.view()->RefreshRows(slot);
-    frame_.setModified(true);
+        context_.view()->RefreshRows(slot);
+    context_.setModified(true);
 }
 
 } // namespace kanalo

@@ -9,7 +9,7 @@
 namespace kanalo {
 
 class CChannelListDlg;
-class CMainFrame;
+class EditorContext;
 struct EditorState;
 
 // Find name, Find frequency and Find next over the shown list, Find Duplicates, and the
@@ -18,7 +18,7 @@ class FindCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit FindCommands(CMainFrame& frame);
+    explicit FindCommands(EditorContext& context);
 
     void findName();
     void findFrequency();
@@ -46,7 +46,7 @@ private:
     void listTransponderLine(CChannelListDlg& dialog, int line);
     void deleteTransponderLine(CChannelListDlg& dialog, int line);
 
-    CMainFrame& frame_;
+    EditorContext& context_;
     SearchState search_;
     FindDefaults defaults_;
 };

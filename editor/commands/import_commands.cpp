@@ -7,7 +7,8 @@
 #include "editor/base/wait_cursor.h"
 #include "editor/commands/document_commands.h"
 #include "editor/listview/row_list_view.h"
-#include "editor/mainwindow/main_frame.h"
+#include "editor/base/editor_context.h"
+#include "editor/base/editor_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QRadioButton>
-#include <QStatusBar>
 
 namespace kanalo {
 
@@ -49,21 +49,22 @@ QString vdrSummaryText(const VdrImportCounts& counts) {
         .arg(counts.listsFull);
 }
 
-ImportCommands::ImportCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
+ImportCommands::ImportCommands(EditorContext& context)
+    : QObject(context.widget()), context_(context) {
     for (const Command command : {Command::ImportDvb, Command::ImportVdr}) {
-        QAction* action = frame_.action(command);
-        connect(&frame_, &CMainFrame::commandStatesUpdated, action,
+        QAction* action = context_.action(command);
+        context_.onCommandStatesUpdated(action,
                 [action] { action->setEnabled(true); });
         action->setEnabled(true);
     }
-    connect(frame_.action(Command::ImportDvb), &QAction::triggered, this,
+    connect(context_.action(Command::ImportDvb), &QAction::triggered, this,
             &ImportCommands::importDvb);
-    connect(frame_.action(Command::ImportVdr), &QAction::triggered, this,
+    connect(context_.action(Command::ImportVdr), &QAction::triggered, this,
             &ImportCommands::importVdr);
 }
 
 EditorState& ImportCommands::state() const {
-    return frame_.state();
+    return context_.state();
 }
 
 ImportCommands::FileChoice ImportCommands::chooseDvbFile(QWidget* parent, const QString& folder) {
@@ -93,27 +94,25 @@ ImportCommands::FileChoice ImportCommands::chooseDvbFile(QWidget* parent, const 
 }
 
 void ImportCommands::importDvb() {
-    if (!frame_.documents().beforeReplacingMainList())
+    if (!context_.documents().beforeReplacingMainList())
         return;
-    const FileChoice choice = chooseFile_(&frame_, state().settings.vbsFolder);
+    const FileChoice choice = chooseFile_(context_.widget(), state().settings.vbsFolder);
     if (choice.path.isEmpty())
         return;
     importFile(choice.path, choice.mode);
 }
 
 void ImportCommands::importVdr() {
-    if (!frame_.documents().beforeReplacingMainList())
+    if (!context_.documents().beforeReplacingMainList())
         return;
-    const QString path = prompter().openFileName(&frame_, QString(), state().settings.vbsFolder,
+    const QString path = context_.prompter().openFileName(context_.widget(), QString(), state().settings.vbsFolder,
                                                  text("VDR Channel Lists (*.conf);;All Files (*)"));
     if (!path.isEmpty())
         importVdrFile(path);
 }
 
 bool ImportCommands::readFile(const QString& path, Reader reader, std::string& bytes) {
-    QStatusBar* status = frame_.statusBar();
-    status->showMessage(text("Reading file ..."));
-    status->repaint();
+    context_.showStatus(text("Reading file ..."));
     DvbReadStatus result;
     {
         WaitCursor wait;
@@ -121,8 +120,8 @@ bool ImportCommands::readFile(const QString& path, Reader reader, std::string& b
     }
     if (result == DvbReadStatus::Ok)
         return true;
-    status->clearMessage();
-    prompter().error(&frame_, text(statusMessage(result)));
+    context_.clearStatus();
+    context_.prompter().error(context_.widget(), text(statusMessage(result)));
     return false;
 }
 
@@ -133,16 +132,16 @@ void ImportCommands::replaceMainList(const std::function<void(ChannelTable&)>& i
     {
         WaitCursor wait;
         import(*state().mainTable);
-        CRowListView* view = frame_.view();
+        CRowListView* view = context_.view();
         view->ShowList(state().shownList, true);
         view->clearSelection();
         view->scrollToTop();
     }
-    frame_.statusBar()->clearMessage();
+    context_.clearStatus();
     state().currentPath.clear();
     state().fileTitle.clear();
-    frame_.updateTitle();
-    frame_.setModified(true);
+    context_.updateTitle();
+    context_.setModified(true);
 }
 
 bool ImportCommands::importFile(const QString& path, Mode mode) {
@@ -155,7 +154,7 @@ bool ImportCommands::importFile(const QString& path, Mode mode) {
             // The question is answered with the normal cursor.
             QApplication::restoreOverrideCursor();
             const Prompter::Answer answer =
-                prompter().question(&frame_, fromWindows1252(title), true);
+                context_.prompter().question(context_.widget(), fromWindows1252(title), true);
             QApplication::setOverrideCursor(Qt::WaitCursor);
             return groupAnswer(answer);
         };
@@ -170,9 +169,9 @@ bool ImportCommands::importVdrFile(const QString& path) {
     VdrImportCounts counts;
     replaceMainList([&](ChannelTable& table) { counts = importVdrText(text, table); });
     const QString summary = vdrSummaryText(counts);
-    frame_.statusBar()->showMessage(summary);
+    context_.showStatus(summary);
     if (counts.skipped() > 0)
-        prompter().information(&frame_, summary);
+        context_.prompter().information(context_.widget(), summary);
     return true;
 }
 

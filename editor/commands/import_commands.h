@@ -10,7 +10,7 @@ class QWidget;
 
 namespace kanalo {
 
-class CMainFrame;
+class EditorContext;
 class ChannelTable;
 struct EditorState;
 struct VdrImportCounts;
@@ -33,7 +33,7 @@ public:
     // The open-file dialog with its extra All / Selected row, starting in the folder.
     using FileChooser = std::function<FileChoice(QWidget* parent, const QString& folder)>;
 
-    explicit ImportCommands(CMainFrame& frame);
+    explicit ImportCommands(EditorContext& context);
 
     void importDvb();
     void importVdr();
@@ -54,7 +54,7 @@ private:
     // Fills the main list through the import and shows it as a modified list without a name.
     void replaceMainList(const std::function<void(ChannelTable&)>& import);
 
-    CMainFrame& frame_;
+    EditorContext& context_;
     FileChooser chooseFile_ = &ImportCommands::chooseDvbFile;
 };
 

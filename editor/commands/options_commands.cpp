@@ -1,24 +1,26 @@
 #include "editor/commands/options_commands.h"
 
+#include "editor/base/editor_context.h"
+#include "editor/base/editor_state.h"
 #include "editor/base/wait_cursor.h"
 #include "editor/commands/document_commands.h"
 #include "editor/listview/row_list_view.h"
-#include "editor/mainwindow/main_frame.h"
 #include "editor/options/options_sheet.h"
 
 #include <QAction>
 
 namespace kanalo {
 
-OptionsCommands::OptionsCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
-    connect(frame_.action(Command::Options), &QAction::triggered, this,
+OptionsCommands::OptionsCommands(EditorContext& context)
+    : QObject(context.widget()), context_(context) {
+    connect(context_.action(Command::Options), &QAction::triggered, this,
             &OptionsCommands::showOptions);
-    connect(&frame_, &CMainFrame::commandStatesUpdated, this,
-            [this] { frame_.action(Command::Options)->setEnabled(true); });
+    context_.onCommandStatesUpdated(
+        this, [this] { context_.action(Command::Options)->setEnabled(true); });
 }
 
 OptionValues OptionsCommands::currentValues() const {
-    const EditorState& state = frame_.state();
+    const EditorState& state = context_.state();
     OptionValues values;
     values.boxType = static_cast<int>(state.receiver.boxType);
     values.firmware = state.receiver.firmware;
@@ -34,16 +36,16 @@ OptionValues OptionsCommands::currentValues() const {
 }
 
 void OptionsCommands::showOptions() {
-    frame_.view()->cancelPendingExchange();
-    EditorState& state = frame_.state();
+    context_.view()->cancelPendingExchange();
+    EditorState& state = context_.state();
     COptionsSheet sheet(currentValues(), state.settings.transferAsk, state.settings.vbsFolder,
-                        &frame_);
+                        context_.widget());
     if (sheet.exec() == QDialog::Accepted)
         apply(sheet.values());
 }
 
 void OptionsCommands::apply(const OptionValues& values) {
-    EditorState& state = frame_.state();
+    EditorState& state = context_.state();
     EditorSettings& settings = state.settings;
     settings.autoLoad = values.autoLoad;
     settings.sortMainList = values.sortMainList;
@@ -54,7 +56,7 @@ void OptionsCommands::apply(const OptionValues& values) {
     settings.firmware = values.firmware;
     settings.boxType = values.boxType;
     settings.comDevices = values.comDevices;
-    frame_.update();
+    context_.widget()->update();
 
     const bool radixChanged = settings.pidRadix != values.pidRadix;
     const bool redLinesChanged = settings.redLines != values.redLines;
@@ -63,14 +65,14 @@ void OptionsCommands::apply(const OptionValues& values) {
     if (state.listLoaded() &&
         (radixChanged || (redLinesChanged && state.hasUpdateList() && !state.showingUpdate))) {
         WaitCursor wait;
-        frame_.view()->ShowList(state.shownList, false);
+        context_.view()->ShowList(state.shownList, false);
     }
 
     const bool ignoreNamesChanged = settings.ignoreNames != values.ignoreNames;
     settings.ignoreNames = values.ignoreNames;
     if (ignoreNamesChanged && state.hasUpdateList() && state.showingUpdate)
-        frame_.documents().markUpdateDifferences();
-    frame_.updateCommandStates();
+        context_.documents().markUpdateDifferences();
+    context_.updateCommandStates();
 }
 
 } // namespace kanalo

@@ -4,7 +4,7 @@
 
 namespace kanalo {
 
-class CMainFrame;
+class EditorContext;
 struct OptionValues;
 
 // "&Options...": runs the Options sheet and puts its values into effect at once. The values
@@ -14,7 +14,7 @@ class OptionsCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit OptionsCommands(CMainFrame& frame);
+    explicit OptionsCommands(EditorContext& context);
 
     void showOptions();
 
@@ -23,7 +23,7 @@ public:
     void apply(const OptionValues& values);
 
 private:
-    CMainFrame& frame_;
+    EditorContext& context_;
 };
 
 } // namespace kanalo

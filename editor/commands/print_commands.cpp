@@ -1,12 +1,13 @@
 #include "editor/commands/print_commands.h"
 
 #include "core/format/print_layout.h"
+#include "editor/base/editor_context.h"
+#include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"
 #include "editor/base/wait_cursor.h"
 #include "editor/commands/print_job.h"
 #include "editor/listview/row_list_view.h"
-#include "editor/mainwindow/main_frame.h"
 
 #include <QAction>
 #include <QPrintDialog>
@@ -27,27 +28,28 @@ bool runSystemPrintDialog(QPrinter& printer, bool rowsSelected, QWidget* parent)
 
 } // namespace
 
-PrintCommands::PrintCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
+PrintCommands::PrintCommands(EditorContext& context)
+    : QObject(context.widget()), context_(context) {
     runDialog_ = [this](QPrinter& printer, bool rowsSelected) {
-        return runSystemPrintDialog(printer, rowsSelected, &frame_);
+        return runSystemPrintDialog(printer, rowsSelected, context_.widget());
     };
-    connect(frame_.action(Command::Print), &QAction::triggered, this, &PrintCommands::print);
-    connect(&frame_, &CMainFrame::commandStatesUpdated, this, &PrintCommands::updateState);
+    connect(context_.action(Command::Print), &QAction::triggered, this, &PrintCommands::print);
+    context_.onCommandStatesUpdated(this, [this] { updateState(); });
     updateState();
 }
 
 PrintCommands::~PrintCommands() = default;
 
 EditorState& PrintCommands::state() const {
-    return frame_.state();
+    return context_.state();
 }
 
 void PrintCommands::updateState() {
-    frame_.action(Command::Print)->setEnabled(state().listLoaded());
+    context_.action(Command::Print)->setEnabled(state().listLoaded());
 }
 
 void PrintCommands::print() {
-    CRowListView* view = frame_.view();
+    CRowListView* view = context_.view();
     view->cancelPendingExchange();
     if (!state().listLoaded())
         return;
@@ -73,7 +75,7 @@ void PrintCommands::print() {
         printed = printChannelLines(*printer_, formatter, list, state().shownList, rows);
     }
     if (!printed)
-        prompter().error(&frame_, text("Cannot print."));
+        context_.prompter().error(context_.widget(), text("Cannot print."));
 }
 
 } // namespace kanalo

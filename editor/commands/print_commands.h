@@ -8,7 +8,7 @@ class QPrinter;
 
 namespace kanalo {
 
-class CMainFrame;
+class EditorContext;
 struct EditorState;
 
 // Print: the shown list, or its selected rows, as text lines in the printer column set.
@@ -20,7 +20,7 @@ public:
     // what to print afterwards: All pages is the whole list, anything else the selection.
     using DialogRunner = std::function<bool(QPrinter& printer, bool rowsSelected)>;
 
-    explicit PrintCommands(CMainFrame& frame);
+    explicit PrintCommands(EditorContext& context);
     ~PrintCommands() override;
 
     void print();
@@ -32,7 +32,7 @@ private:
     EditorState& state() const;
     void updateState();
 
-    CMainFrame& frame_;
+    EditorContext& context_;
     DialogRunner runDialog_;
     std::unique_ptr<QPrinter> printer_; // kept, so the next job starts with the same choices
 };

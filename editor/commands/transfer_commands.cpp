@@ -7,7 +7,8 @@
 #include "editor/base/texts.h"
 #include "editor/commands/document_commands.h"
 #include "editor/listview/row_list_view.h"
-#include "editor/mainwindow/main_frame.h"
+#include "editor/base/editor_context.h"
+#include "editor/base/editor_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStatusBar>
 
 namespace kanalo {
 
@@ -48,24 +48,25 @@ QString notAddedWarning(const QString& toolOutput) {
 
 } // namespace
 
-TransferCommands::TransferCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
-    connect(frame_.action(Command::LoadFromBox), &QAction::triggered, this,
+TransferCommands::TransferCommands(EditorContext& context)
+    : QObject(context.widget()), context_(context) {
+    connect(context_.action(Command::LoadFromBox), &QAction::triggered, this,
             &TransferCommands::loadFromBox);
-    connect(frame_.action(Command::SendToBox), &QAction::triggered, this,
+    connect(context_.action(Command::SendToBox), &QAction::triggered, this,
             &TransferCommands::sendToBox);
-    connect(frame_.action(Command::SoftwareUpdate), &QAction::triggered, this,
+    connect(context_.action(Command::SoftwareUpdate), &QAction::triggered, this,
             &TransferCommands::softwareUpdate);
-    connect(&frame_, &CMainFrame::commandStatesUpdated, this, &TransferCommands::updateStates);
-    frame_.installEventFilter(this);
+    context_.onCommandStatesUpdated(this, [this] { updateStates(); });
+    context_.widget()->installEventFilter(this);
     updateStates();
 }
 
 // Closing the editor while an updater writes the receiver's software would leave the updater
 // without its parent; the user waits for its end instead.
 bool TransferCommands::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &frame_ && event->type() == QEvent::Close && updaterRunning_) {
+    if (watched == context_.widget() && event->type() == QEvent::Close && updaterRunning_) {
         event->ignore();
-        prompter().error(&frame_, updateStillRunning());
+        context_.prompter().error(context_.widget(), updateStillRunning());
         return true;
     }
     return QObject::eventFilter(watched, event);
@@ -75,19 +76,19 @@ bool TransferCommands::eventFilter(QObject* watched, QEvent* event) {
 int TransferCommands::runTool(ToolRunner& runner, const ToolInvocation& tool, const QString& file,
                               const QString& captureFile) {
     toolRunning_ = true;
-    const int exitCode = runner.run(&frame_, tool, file, captureFile);
+    const int exitCode = runner.run(context_.widget(), tool, file, captureFile);
     toolRunning_ = false;
     return exitCode;
 }
 
 EditorState& TransferCommands::state() {
-    return frame_.state();
+    return context_.state();
 }
 
 void TransferCommands::updateStates() {
-    frame_.action(Command::LoadFromBox)->setEnabled(true);
-    frame_.action(Command::SoftwareUpdate)->setEnabled(true);
-    frame_.action(Command::SendToBox)->setEnabled(state().listLoaded() && !state().showingUpdate);
+    context_.action(Command::LoadFromBox)->setEnabled(true);
+    context_.action(Command::SoftwareUpdate)->setEnabled(true);
+    context_.action(Command::SendToBox)->setEnabled(state().listLoaded() && !state().showingUpdate);
 }
 
 QString TransferCommands::transferFile() const {
@@ -114,21 +115,20 @@ void TransferCommands::reportFailure(const ToolRunner& runner) {
     const QString said = runner.lastOutput().trimmed();
     if (!said.isEmpty())
         message += QStringLiteral("\n\n") + said;
-    prompter().error(&frame_, message);
+    context_.prompter().error(context_.widget(), message);
 }
 
 void TransferCommands::finishStatus() {
     QApplication::restoreOverrideCursor();
-    frame_.statusBar()->clearMessage();
+    context_.clearStatus();
 }
 
 void TransferCommands::loadFromBox() {
     if (toolRunning_)
         return;
-    if (!frame_.documents().beforeReplacingMainList())
+    if (!context_.documents().beforeReplacingMainList())
         return;
-    frame_.statusBar()->showMessage(text("Data transfer in progress - please wait ..."));
-    frame_.statusBar()->repaint();
+    context_.showStatus(text("Data transfer in progress - please wait ..."));
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     const QString path = transferFile();
@@ -147,8 +147,8 @@ void TransferCommands::loadFromBox() {
     QFile::remove(path);
     if (read != LoadStatus::Ok) {
         finishStatus();
-        prompter().error(
-            &frame_, text(read == LoadStatus::CannotOpen ? "Cannot open file." : "Read error."));
+        context_.prompter().error(
+            context_.widget(), text(read == LoadStatus::CannotOpen ? "Cannot open file." : "Read error."));
         return;
     }
     if (!state().mainTable)
@@ -158,20 +158,20 @@ void TransferCommands::loadFromBox() {
     // The list has no file any more: it is saved through Save As next time.
     state().currentPath.clear();
     state().fileTitle.clear();
-    frame_.updateTitle();
-    frame_.view()->ShowList(state().shownList, true);
-    frame_.view()->clearSelection();
-    frame_.view()->scrollToTop();
+    context_.updateTitle();
+    context_.view()->ShowList(state().shownList, true);
+    context_.view()->clearSelection();
+    context_.view()->scrollToTop();
     finishStatus();
-    frame_.updateCommandStates();
+    context_.updateCommandStates();
 }
 
 void TransferCommands::sendToBox() {
     if (toolRunning_)
         return;
-    frame_.view()->cancelPendingExchange();
+    context_.view()->cancelPendingExchange();
     if (!state().mainTable) {
-        prompter().error(&frame_, text("Please load channellist first."));
+        context_.prompter().error(context_.widget(), text("Please load channellist first."));
         return;
     }
     if (state().settings.transferAsk) {
@@ -180,7 +180,7 @@ void TransferCommands::sendToBox() {
                 ? text("Send channel list to Box ?\nPlease delete all programs first ! "
                        "(Menu>Settings>Factory Settings)")
                 : text("Send channel list to Box ?");
-        if (prompter().question(&frame_, question, false) != Prompter::Answer::Yes)
+        if (context_.prompter().question(context_.widget(), question, false) != Prompter::Answer::Yes)
             return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -189,11 +189,10 @@ void TransferCommands::sendToBox() {
                          state().fileForm()) != SaveStatus::Ok) {
         QFile::remove(path);
         QApplication::restoreOverrideCursor();
-        prompter().error(&frame_, text("File write error."));
+        context_.prompter().error(context_.widget(), text("File write error."));
         return;
     }
-    frame_.statusBar()->showMessage(text("Data transfer in progress - please wait ..."));
-    frame_.statusBar()->repaint();
+    context_.showStatus(text("Data transfer in progress - please wait ..."));
     prepareEnvironment();
     const QString capture =
         QString::fromStdString(captureFilePath(QFile::encodeName(path).toStdString()));
@@ -213,9 +212,9 @@ void TransferCommands::sendToBox() {
             // The tools end with 0 whatever the Box refused; a partial list is no success.
             const QString warning = notAddedWarning(counts);
             if (warning.isEmpty())
-                prompter().information(&frame_, counts);
+                context_.prompter().information(context_.widget(), counts);
             else
-                prompter().error(&frame_, warning);
+                context_.prompter().error(context_.widget(), warning);
         }
     }
     QFile::remove(capture);
@@ -224,9 +223,9 @@ void TransferCommands::sendToBox() {
 void TransferCommands::softwareUpdate() {
     if (toolRunning_)
         return;
-    frame_.view()->cancelPendingExchange();
-    const QString file = prompter().openFileName(
-        &frame_, text("Open Software Update File"), state().settings.binFolder,
+    context_.view()->cancelPendingExchange();
+    const QString file = context_.prompter().openFileName(
+        context_.widget(), text("Open Software Update File"), state().settings.binFolder,
         text("Software Update Files (*.pad);;All Files (*)"));
     if (file.isEmpty())
         return;
@@ -246,7 +245,7 @@ void TransferCommands::softwareUpdate() {
                 QString());
     updaterRunning_ = false;
     if (exitCode == 0)
-        prompter().information(&frame_, text("The Box software update has ended successfully."));
+        context_.prompter().information(context_.widget(), text("The Box software update has ended successfully."));
     else
         reportFailure(updater);
 }

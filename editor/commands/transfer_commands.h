@@ -7,7 +7,7 @@
 
 namespace kanalo {
 
-class CMainFrame;
+class EditorContext;
 struct EditorState;
 
 // Load Settings from Box, Send Setings to Box and the receiver software update: the editor
@@ -19,7 +19,7 @@ class TransferCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit TransferCommands(CMainFrame& frame);
+    explicit TransferCommands(EditorContext& context);
 
     void loadFromBox();
     void sendToBox();
@@ -40,7 +40,7 @@ private:
     int runTool(ToolRunner& runner, const ToolInvocation& tool, const QString& file,
                 const QString& captureFile = {});
 
-    CMainFrame& frame_;
+    EditorContext& context_;
     ToolRunner runner_;
     QTemporaryDir folder_;
     bool toolRunning_ = false;

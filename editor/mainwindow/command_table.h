@@ -1,77 +1,11 @@
 #pragma once
 
+#include "editor/base/command.h"
+
 #include <optional>
 #include <span>
 
 namespace kanalo {
-
-// Every command of the menus, the toolbar and the context menus.
-enum class Command {
-    Open,
-    Save,
-    SaveAs,
-    OpenUpdate,
-    ImportDvb,
-    ImportVdr,
-    ExportVdr,
-    ExportCsv,
-    Print,
-    Exit,
-    Cut,
-    Copy,
-    Paste,
-    PasteDirect,
-    Delete,
-    SelectAll,
-    FindName,
-    FindFrequency,
-    FindNext,
-    SortSelection,
-    FindDuplicates,
-    LoadFromBox,
-    SendToBox,
-    SoftwareUpdate,
-    Com1,
-    Com2,
-    Com3,
-    Com4,
-    ViewTv,
-    ViewRadio,
-    MainList,
-    UpdateList,
-    ToggleToolbar,
-    ToggleStatusBar,
-    SatelliteScreen,
-    SatellitePrinter,
-    ConfigureScreen,
-    ConfigurePrinter,
-    Options,
-    DefaultColumnWidths,
-    HelpContents,
-    About,
-    // Context menu of the Main-List
-    ChangeUserListYes,
-    ChangeUserListNo,
-    ChangeEpgYes,
-    ChangeEpgNo,
-    ChangeFrequency,
-    ChangeHorizontal,
-    ChangeVertical,
-    ChangeSymbolRate,
-    ChangeSatellite,
-    ChangeDelete,
-    ToggleUserList,
-    ToggleEpg,
-    EditChannel,
-    NewChannel,
-    MoveChannels,
-    SwapChannels,
-    DeleteChannel,
-    TransponderList,
-    // Context menu of the Update-List
-    ShowDifferencesByName,
-    ShowDifferencesByFrequency,
-};
 
 struct CommandSpec {
     Command command;

@@ -197,15 +197,21 @@ void CMainFrame::updateCommandStates() {
     Q_EMIT commandStatesUpdated();
 }
 
-QList<QAction*> CMainFrame::actionsOf(std::span<const MenuNode> tree) const {
-    QList<QAction*> found;
-    for (const MenuNode& node : tree) {
-        if (node.kind == MenuNode::Kind::Command)
-            found << actions_[node.command];
-        else if (node.kind == MenuNode::Kind::Submenu)
-            found << actionsOf(node.children);
-    }
-    return found;
+void CMainFrame::onCommandStatesUpdated(QObject* receiver, std::function<void()> handler) {
+    connect(this, &CMainFrame::commandStatesUpdated, receiver, std::move(handler));
+}
+
+Prompter& CMainFrame::prompter() {
+    return kanalo::prompter();
+}
+
+void CMainFrame::showStatus(const QString& text) {
+    statusBar()->showMessage(text);
+    statusBar()->repaint();
+}
+
+void CMainFrame::clearStatus() {
+    statusBar()->clearMessage();
 }
 
 void CMainFrame::setModified(bool modified) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/base/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/mainwindow/menu_builder.h"
 
@@ -18,8 +19,9 @@ class CRowListView;
 class DocumentCommands;
 class HelpWindow;
 
-// The main window: owns the editor state for the whole run and handles the commands.
-class CMainFrame : public QMainWindow {
+// The main window: owns the editor state for the whole run, builds the menus and hands their
+// commands to the command groups, which reach it as their EditorContext.
+class CMainFrame : public QMainWindow, public EditorContext {
     Q_OBJECT
 
 public:
@@ -27,29 +29,32 @@ public:
                QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    EditorState& state() { return state_; }
-    CRowListView* view() const { return view_; }
-    QAction* action(Command command) const { return actions_[command]; }
-    // The actions of the commands in a menu tree, submenus included.
-    QList<QAction*> actionsOf(std::span<const MenuNode> tree) const;
-    QSettings& settingsStore() const { return store_; }
+    // EditorContext
+    EditorState& state() override { return state_; }
+    CRowListView* view() const override { return view_; }
+    QAction* action(Command command) const override { return actions_[command]; }
+    QWidget* widget() override { return this; }
+    QSettings& settingsStore() const override { return store_; }
+    DocumentCommands& documents() const override { return *documents_; }
+    Prompter& prompter() override;
+    void setModified(bool modified) override;
+    void updateCommandStates() override;
+    void onCommandStatesUpdated(QObject* receiver, std::function<void()> handler) override;
+    void updateTitle() override;
+    void updateRecentFiles() override;
+    void showStatus(const QString& text) override;
+    void clearStatus() override;
+
     QMenu* mainContextMenu() const { return mainContextMenu_; }
     QLabel* firstStatusPane() const { return firstPane_; }
     QLabel* secondStatusPane() const { return secondPane_; }
     HelpWindow* helpWindow() const { return help_.get(); }
 
-    DocumentCommands& documents() const { return *documents_; }
     // Loads a channel list file into the main table with the status text, wait cursor and
     // failure messages; on success it becomes the current file.
     bool loadFile(const QString& path);
 
-    // Every edit of the main list marks it modified, which enables Save.
-    void setModified(bool modified);
-
     static QString windowTitleFor(const QString& fileTitle);
-    void updateTitle();
-    void updateRecentFiles();
-    void updateCommandStates();
 
 Q_SIGNALS:
     // After the frame has set the states of its own commands; command groups that live in
