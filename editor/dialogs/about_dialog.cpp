@@ -1,5 +1,6 @@
 #include "editor/dialogs/about_dialog.h"
 
+#include "core/version.h"
 #include "editor/base/texts.h"
 
 #include <QDialogButtonBox>
@@ -16,7 +17,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/kanalo.svg")).pixmap(48, 48));
     auto* name = new QLabel(QStringLiteral("<b>Kanalo</b>"), this);
-    auto* version = new QLabel(text("Version 0.5"), this);
+    const QString number = QStringLiteral("%1.%2").arg(kVersionMajor).arg(kVersionMinor);
+    auto* version = new QLabel(text("Version %1").arg(number), this);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(text("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

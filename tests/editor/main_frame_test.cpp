@@ -1,4 +1,5 @@
 #include "editor/base/start_up.h"
+#include "editor/dialogs/about_dialog.h"
 #include "editor/dialogs/config_list_dialog.h"
 #include "editor/dialogs/help_window.h"
 #include "editor/listview/row_list_view.h"
@@ -93,6 +94,12 @@ private Q_SLOTS:
         QCOMPARE(f.frame->action(Command::Save)->toolTip(), QStringLiteral("Save"));
         QCOMPARE(f.frame->action(Command::LoadFromBox)->text(),
                  QStringLiteral("&Load Settings from Box\tCtrl+F9"));
+        // The project version reaches the About box.
+        const AboutDialog about;
+        QStringList labels;
+        for (const QLabel* label : about.findChildren<QLabel*>())
+            labels << label->text();
+        QVERIFY(labels.contains(QStringLiteral("Version 0.5")));
     }
 
     void germanMenusAndPrompts() {

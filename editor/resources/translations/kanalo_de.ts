@@ -972,9 +972,9 @@ Wenn Sie NEIN wählen, werden die Sender jetzt neu nach ihren Nummern sortiert.<
         <translation>Info über Kanalo</translation>
     </message>
     <message>
-        <source>Version 0.5</source>
+        <source>Version %1</source>
         <extracomment>About dialog</extracomment>
-        <translation>Version 0.5</translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Kanalo Help</source>
