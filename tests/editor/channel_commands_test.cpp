@@ -21,9 +21,8 @@ namespace {
 struct Fixture : test::EditorWindow {
     explicit Fixture(int firmware = 2) {
         open({}, {firmware == 2 ? BoxType::Pella1Plus : BoxType::Pella1Rondel, firmware});
-        frame->resize(900, 500);
-        frame->show();
-        frame->loadFile(QStringLiteral(KANALO_SAMPLE_LIST));
+        show();
+        loadSample();
     }
     ChannelList tv() { return frame->state().mainTable->tv(); }
     CRowListView* view() { return frame->view(); }

@@ -1,6 +1,7 @@
 #include "editor/base/start_up.h"
 #include "editor/listview/row_list_view.h"
 #include "editor/mainwindow/main_frame.h"
+#include "tests/editor/editor_window.h"
 #include "tests/editor/scripted_prompter.h"
 
 #include <QAction>
@@ -15,20 +16,13 @@ using namespace kanalo;
 
 namespace {
 
-struct Fixture {
+struct Fixture : test::EditorWindow {
     Fixture() {
-        store = std::make_unique<QSettings>(dir.filePath(QStringLiteral("Kanalo.ini")),
-                                            QSettings::IniFormat);
-        EditorState state;
-        state.settings = EditorSettings::read(*store);
-        state.settings.sortMainList = true;
-        state.receiver = {BoxType::Pella1Plus, 2};
-        frame = std::make_unique<CMainFrame>(std::move(state), *store);
-        frame->resize(900, 500);
-        frame->show();
+        open(QStringLiteral("[Settings]\nSortMainList=1\n"));
+        show();
         frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frame.get())); // shortcuts need an active window
-        frame->loadFile(QStringLiteral(KANALO_SAMPLE_LIST));
+        loadSample();
         QApplication::clipboard()->clear();
     }
     ChannelList tv() { return frame->state().mainTable->tv(); }
@@ -44,9 +38,6 @@ struct Fixture {
     QString lastShown() const { return prompts.shown.isEmpty() ? QString() : prompts.shown.last(); }
     std::string name(std::size_t slot) { return std::string(tv()[slot].name()); }
 
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CMainFrame> frame;
     test::ScriptedPrompter prompts;
 };
 
@@ -157,7 +148,7 @@ private Q_SLOTS:
 
     void updateListAllowsOnlyCopy() {
         Fixture f;
-        f.prompts.fileNames = {QStringLiteral(KANALO_SAMPLE_LIST)};
+        f.prompts.fileNames = {test::sampleListPath()};
         f.trigger(Command::OpenUpdate);
         f.select({2});
         QVERIFY(f.frame->action(Command::Copy)->isEnabled());

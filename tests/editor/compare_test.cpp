@@ -23,10 +23,9 @@ namespace {
 struct Fixture : test::EditorWindow {
     Fixture() {
         open();
-        frame->resize(900, 500);
-        frame->show();
-        frame->loadFile(QStringLiteral(KANALO_SAMPLE_LIST));
-        prompts.fileNames = {QStringLiteral(KANALO_SAMPLE_LIST)};
+        show();
+        loadSample();
+        prompts.fileNames = {test::sampleListPath()};
         frame->action(Command::OpenUpdate)->trigger();
     }
     ChannelList main() { return frame->state().mainTable->tv(); }

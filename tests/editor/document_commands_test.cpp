@@ -18,24 +18,10 @@ using Answer = Prompter::Answer;
 
 namespace {
 
-QByteArray sampleBytes() {
-    QFile file(QStringLiteral(KANALO_SAMPLE_LIST));
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 struct Fixture : test::EditorWindow {
     explicit Fixture(const QString& iniText = {}) {
         open(iniText);
-        frame->resize(900, 500);
-        frame->show();
-    }
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
+        show();
     }
     EditorState& state() { return frame->state(); }
     CRowListView* view() { return frame->view(); }
@@ -56,12 +42,12 @@ private Q_SLOTS:
     void titlesFollowTheShownTable() {
         Fixture f;
         QCOMPARE(f.frame->windowTitle(), QStringLiteral("Kanalo"));
-        QVERIFY(f.frame->loadFile(f.write("sat.chl", sampleBytes())));
+        QVERIFY(f.frame->loadFile(f.write("sat.chl", test::sampleListBytes())));
         QCOMPARE(f.frame->windowTitle(), QStringLiteral("sat - Kanalo"));
-        QVERIFY(f.frame->loadFile(f.write("sat.dat", sampleBytes())));
+        QVERIFY(f.frame->loadFile(f.write("sat.dat", test::sampleListBytes())));
         QCOMPARE(f.frame->windowTitle(), QStringLiteral("sat.dat - Kanalo"));
 
-        f.prompts.fileNames = {f.write("newer.dat", sampleBytes())};
+        f.prompts.fileNames = {f.write("newer.dat", test::sampleListBytes())};
         f.trigger(Command::OpenUpdate);
         QVERIFY(f.state().showingUpdate);
         QCOMPARE(f.frame->windowTitle(), QStringLiteral("newer.dat - Kanalo"));
@@ -73,7 +59,7 @@ private Q_SLOTS:
 
     void openAsksToSaveAndRemembersTheFolder() {
         Fixture f;
-        QVERIFY(f.frame->loadFile(f.write("one.dat", sampleBytes())));
+        QVERIFY(f.frame->loadFile(f.write("one.dat", test::sampleListBytes())));
         f.frame->setModified(true);
         // No, then cancel the file dialog: the old list stays, no longer modified.
         f.prompts.answers = {Answer::No};
@@ -85,7 +71,7 @@ private Q_SLOTS:
 
         Fixture g;
         QDir().mkpath(g.dir.filePath("lists"));
-        const QString path = g.write("lists/two.dat", sampleBytes());
+        const QString path = g.write("lists/two.dat", test::sampleListBytes());
         g.prompts.fileNames = {path};
         g.trigger(Command::Open);
         QCOMPARE(g.state().currentPath, path);
@@ -95,7 +81,7 @@ private Q_SLOTS:
 
     void saveWithoutAPathRunsSaveAs() {
         Fixture f;
-        QVERIFY(f.frame->loadFile(f.write("list.dat", sampleBytes())));
+        QVERIFY(f.frame->loadFile(f.write("list.dat", test::sampleListBytes())));
         f.state().currentPath.clear();
         f.frame->setModified(true);
         f.prompts.fileNames = {f.dir.filePath("chosen")};
@@ -109,9 +95,9 @@ private Q_SLOTS:
 
     void saveWhileTheUpdateListIsShownWritesTheMainList() {
         Fixture f;
-        const QString main = f.write("main.dat", sampleBytes());
+        const QString main = f.write("main.dat", test::sampleListBytes());
         QVERIFY(f.frame->loadFile(main));
-        f.prompts.fileNames = {f.write("update.dat", sampleBytes().left(200))};
+        f.prompts.fileNames = {f.write("update.dat", test::sampleListBytes().left(200))};
         f.trigger(Command::OpenUpdate);
         f.frame->setModified(true);
         f.trigger(Command::Save);
@@ -132,7 +118,7 @@ private Q_SLOTS:
 
     void headerSortLeavesNumbersUnsortedUntilAsked() {
         Fixture f(QStringLiteral("[Settings]\nSortMainList=1\n"));
-        QVERIFY(f.frame->loadFile(f.write("list.dat", sampleBytes())));
+        QVERIFY(f.frame->loadFile(f.write("list.dat", test::sampleListBytes())));
         const QString firstName = f.cell(0, 1);
         Q_EMIT f.view()->headerClicked(1); // Name
         QVERIFY(f.state().numbersUnsorted);
@@ -162,7 +148,7 @@ private Q_SLOTS:
 
     void sortingByNumberRestoresTheOrder() {
         Fixture f(QStringLiteral("[Settings]\nSortMainList=1\n"));
-        QVERIFY(f.frame->loadFile(f.write("list.dat", sampleBytes())));
+        QVERIFY(f.frame->loadFile(f.write("list.dat", test::sampleListBytes())));
         Q_EMIT f.view()->headerClicked(4); // Frequency
         QVERIFY(f.state().numbersUnsorted);
         Q_EMIT f.view()->headerClicked(0);
@@ -173,7 +159,7 @@ private Q_SLOTS:
 
     void sortNumbersOptionRenumbers() {
         Fixture f(QStringLiteral("[Settings]\nSortMainList=1\nSortNumbers=1\n"));
-        QVERIFY(f.frame->loadFile(f.write("list.dat", sampleBytes())));
+        QVERIFY(f.frame->loadFile(f.write("list.dat", test::sampleListBytes())));
         Q_EMIT f.view()->headerClicked(1);
         QVERIFY(!f.state().numbersUnsorted);
         QCOMPARE(f.cell(0, 0), QStringLiteral("1"));
@@ -182,7 +168,7 @@ private Q_SLOTS:
 
     void unsortedNumbersGuardOpenUpdateAndSave() {
         Fixture f(QStringLiteral("[Settings]\nSortMainList=1\n"));
-        const QString path = f.write("list.dat", sampleBytes());
+        const QString path = f.write("list.dat", test::sampleListBytes());
         QVERIFY(f.frame->loadFile(path));
         Q_EMIT f.view()->headerClicked(1);
         f.prompts.answers = {Answer::Cancel};
@@ -200,12 +186,12 @@ private Q_SLOTS:
 
     void updateListMarksDifferencesBothWays() {
         Fixture f(QStringLiteral("[Settings]\nRedLines=1\n"));
-        QByteArray update = sampleBytes();
+        QByteArray update = test::sampleListBytes();
         update.replace("\"Kanal Eins\"", "\"KANAL EINS\""); // differs by name only
         QList<QByteArray> lines = update.split('\n');
         lines[2].replace(" 22000 ", " 22001 "); // another symbol rate: a different channel
         update = lines.join('\n');
-        QVERIFY(f.frame->loadFile(f.write("main.dat", sampleBytes())));
+        QVERIFY(f.frame->loadFile(f.write("main.dat", test::sampleListBytes())));
         f.prompts.fileNames = {f.write("update.dat", update)};
         f.trigger(Command::OpenUpdate);
         QCOMPARE(f.view()->selectedRows(), (std::vector<int>{1, 2}));
@@ -224,9 +210,9 @@ private Q_SLOTS:
 
     void commandsThatReplaceOrSwitchTheListEndAPendingMove() {
         Fixture f;
-        const QString path = f.write("list.dat", sampleBytes());
+        const QString path = f.write("list.dat", test::sampleListBytes());
         QVERIFY(f.frame->loadFile(path));
-        f.prompts.fileNames = {f.write("update.dat", sampleBytes())};
+        f.prompts.fileNames = {f.write("update.dat", test::sampleListBytes())};
         f.trigger(Command::OpenUpdate);
         f.trigger(Command::MainList);
         const auto armedThen = [&](const std::function<void()>& command) {
@@ -254,8 +240,8 @@ private Q_SLOTS:
 
     void listCheckMarksShowTheListOnScreen() {
         Fixture f;
-        QVERIFY(f.frame->loadFile(f.write("list.dat", sampleBytes())));
-        f.prompts.fileNames = {f.write("update.dat", sampleBytes())};
+        QVERIFY(f.frame->loadFile(f.write("list.dat", test::sampleListBytes())));
+        f.prompts.fileNames = {f.write("update.dat", test::sampleListBytes())};
         f.trigger(Command::OpenUpdate);
         const auto marksFollow = [&] {
             return f.frame->action(Command::MainList)->isChecked() == !f.state().showingUpdate &&
@@ -283,7 +269,7 @@ private Q_SLOTS:
 
     void switchingHalvesKeepsEachScrollPosition() {
         Fixture f;
-        QVERIFY(f.frame->loadFile(f.write("list.dat", sampleBytes())));
+        QVERIFY(f.frame->loadFile(f.write("list.dat", test::sampleListBytes())));
         f.view()->scrollTo(f.view()->rows().index(400, 0), QAbstractItemView::PositionAtTop);
         const int top = f.view()->indexAt(QPoint(1, 1)).row();
         QVERIFY(top > 300);

@@ -4,6 +4,7 @@
 #include "editor/base/start_up.h"
 #include "editor/commands/document_commands.h"
 #include "editor/listview/row_list_view.h"
+#include "tests/editor/editor_window.h"
 #include "tests/editor/scripted_prompter.h"
 
 #include <QAction>
@@ -75,7 +76,7 @@ private Q_SLOTS:
         FakeContext context;
         EditorState& state = context.state();
         state.mainTable = std::make_unique<ChannelTable>();
-        const QString sample = QStringLiteral(KANALO_SAMPLE_LIST);
+        const QString sample = test::sampleListPath();
         QCOMPARE(loadChannelFile(sample.toStdString(), *state.mainTable), LoadStatus::Ok);
         state.modified = true;
         context.view()->ShowList(ListKind::Tv, true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/base/start_up.h"
 #include "editor/mainwindow/main_frame.h"
 
 #include <QFile>
@@ -9,20 +10,42 @@
 
 namespace kanalo::test {
 
+// The bundled sample list; KANALO_SAMPLE_LIST comes from tests/editor/CMakeLists.txt.
+inline QString sampleListPath() {
+    return QStringLiteral(KANALO_SAMPLE_LIST);
+}
+
+inline QByteArray sampleListBytes() {
+    QFile file(sampleListPath());
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
 // A main window over a settings file of its own in a temporary folder, as the editor builds it
 // at start-up once the receiver is settled.
 struct EditorWindow {
-    void open(const QString& iniText = {}, ReceiverChoice receiver = {BoxType::Pella1Plus, 2}) {
-        const QString ini = dir.filePath(QStringLiteral("Kanalo.ini"));
-        QFile file(ini);
-        file.open(QIODevice::WriteOnly);
-        file.write(iniText.toUtf8());
-        file.close();
-        store = std::make_unique<QSettings>(ini, QSettings::IniFormat);
+    void open(const QString& iniText = {}, ReceiverChoice receiver = {BoxType::Pella1Plus, 2},
+              const QString& commandLineFile = {}) {
+        store = std::make_unique<QSettings>(write(QStringLiteral("Kanalo.ini"), iniText.toUtf8()),
+                                            QSettings::IniFormat);
         EditorState state;
         state.settings = EditorSettings::read(*store);
         state.receiver = receiver;
-        frame = std::make_unique<CMainFrame>(std::move(state), *store);
+        state.german = germanInterface();
+        frame = std::make_unique<CMainFrame>(std::move(state), *store, commandLineFile);
+    }
+    void show() {
+        frame->resize(900, 500);
+        frame->show();
+    }
+    bool loadSample() { return frame->loadFile(sampleListPath()); }
+    // A file in the temporary folder; returns its path.
+    QString write(const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
     }
 
     QTemporaryDir dir;

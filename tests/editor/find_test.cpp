@@ -43,9 +43,8 @@ void whenShown(QWidget* owner, std::function<void(Dialog&)> handler, int tries =
 struct Fixture : test::EditorWindow {
     Fixture() {
         open();
-        frame->resize(900, 500);
-        frame->show();
-        frame->loadFile(QStringLiteral(KANALO_SAMPLE_LIST));
+        show();
+        loadSample();
     }
     ChannelList tv() { return frame->state().mainTable->tv(); }
     ChannelList radio() { return frame->state().mainTable->radio(); }

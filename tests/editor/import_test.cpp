@@ -26,12 +26,6 @@ using test::dvbGroup;
 
 namespace {
 
-QByteArray sampleBytes() {
-    QFile file(QStringLiteral(KANALO_SAMPLE_LIST));
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 // A TV channel before the groups, then groups One, Two and Three with two, one and one channels.
 std::string groupedFile() {
     return dvbChannel("Lead") + dvbGroup("One") + dvbChannel("One A") + dvbChannel("One R", 2) +
@@ -41,16 +35,8 @@ std::string groupedFile() {
 struct Fixture : test::EditorWindow {
     explicit Fixture(const QString& iniText = {}) {
         open(iniText);
-        frame->resize(900, 500);
-        frame->show();
+        show();
         commands = frame->findChild<ImportCommands*>();
-    }
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
     }
     QString writeDvb(const std::string& bytes) {
         return write(QStringLiteral("list.dvb"), QByteArray::fromStdString(bytes));
@@ -107,7 +93,7 @@ private Q_SLOTS:
     void importReplacesTheListAndLeavesItModifiedWithoutAName() {
         Fixture f(QStringLiteral("[Directories]\nVBS=/lists\n"));
         QVERIFY(f.frame->action(Command::ImportDvb)->isEnabled());
-        QVERIFY(f.frame->loadFile(f.write("main.dat", sampleBytes())));
+        QVERIFY(f.frame->loadFile(f.write("main.dat", test::sampleListBytes())));
         f.frame->view()->selectRows({1, 2});
         f.choose(f.writeDvb(groupedFile()));
         f.importDvb();
@@ -133,7 +119,7 @@ private Q_SLOTS:
 
     void aModifiedListIsOfferedForSavingFirst() {
         Fixture f;
-        const QString main = f.write("main.dat", sampleBytes());
+        const QString main = f.write("main.dat", test::sampleListBytes());
         QVERIFY(f.frame->loadFile(main));
         f.frame->setModified(true);
         f.choose(f.writeDvb(groupedFile()));
@@ -184,7 +170,7 @@ private Q_SLOTS:
 
     void filesThatCannotBeImportedLeaveTheListAlone() {
         Fixture f;
-        const QString main = f.write("main.dat", sampleBytes());
+        const QString main = f.write("main.dat", test::sampleListBytes());
         QVERIFY(f.frame->loadFile(main));
         const Names before = f.names(ListKind::Tv);
         struct Case {
@@ -215,8 +201,8 @@ private Q_SLOTS:
 
     void importFromTheUpdateListShowsTheMainList() {
         Fixture f(QStringLiteral("[Settings]\nSortMainList=1\n"));
-        QVERIFY(f.frame->loadFile(f.write("main.dat", sampleBytes())));
-        f.prompts.fileNames = {f.write("update.dat", sampleBytes())};
+        QVERIFY(f.frame->loadFile(f.write("main.dat", test::sampleListBytes())));
+        f.prompts.fileNames = {f.write("update.dat", test::sampleListBytes())};
         f.frame->action(Command::OpenUpdate)->trigger();
         QVERIFY(f.state().showingUpdate);
         f.frame->action(Command::ViewRadio)->trigger();
@@ -272,7 +258,7 @@ private Q_SLOTS:
 
     void vdrImportReplacesTheListAndAnUpdateFromTheSameFileDiffersInNothing() {
         Fixture f;
-        const QString main = f.write("main.dat", sampleBytes());
+        const QString main = f.write("main.dat", test::sampleListBytes());
         QVERIFY(f.frame->loadFile(main));
         f.frame->setModified(true);
         const QString conf = QStringLiteral(KANALO_SAMPLE_CONF);
@@ -311,7 +297,7 @@ private Q_SLOTS:
         QAction* csv = f.fileMenuItem("E&xport", "&CSV File...");
         QVERIFY(vdr && csv);
         QVERIFY(!vdr->isEnabled() && !csv->isEnabled());
-        QVERIFY(f.frame->loadFile(f.write("main.dat", sampleBytes())));
+        QVERIFY(f.frame->loadFile(f.write("main.dat", test::sampleListBytes())));
         QVERIFY(vdr->isEnabled() && csv->isEnabled());
 
         f.prompts.fileNames = {f.dir.filePath("out"), f.dir.filePath("out.csv")};

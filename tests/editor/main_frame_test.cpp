@@ -4,6 +4,7 @@
 #include "editor/dialogs/help_window.h"
 #include "editor/listview/row_list_view.h"
 #include "editor/mainwindow/main_frame.h"
+#include "tests/editor/editor_window.h"
 #include "tests/editor/scripted_prompter.h"
 
 #include <QAction>
@@ -23,23 +24,11 @@ using namespace kanalo;
 
 namespace {
 
-const QString kSample = QStringLiteral(KANALO_SAMPLE_LIST);
+const QString kSample = test::sampleListPath();
 
-// A main window over a settings file of its own.
-struct Fixture {
+struct Fixture : test::EditorWindow {
     explicit Fixture(const QString& iniText = {}, const QString& commandLine = {}) {
-        const QString path = dir.filePath(QStringLiteral("Kanalo.ini"));
-        if (!iniText.isEmpty()) {
-            QFile file(path);
-            file.open(QIODevice::WriteOnly);
-            file.write(iniText.toUtf8());
-        }
-        store = std::make_unique<QSettings>(path, QSettings::IniFormat);
-        EditorState state;
-        state.settings = EditorSettings::read(*store);
-        state.receiver = {BoxType::Pella1Plus, 2};
-        state.german = germanInterface();
-        frame = std::make_unique<CMainFrame>(std::move(state), *store, commandLine);
+        open(iniText, {BoxType::Pella1Plus, 2}, commandLine);
     }
     QString cell(int row, int position) const {
         return frame->view()->rows().rowData(row).texts[position];
@@ -61,9 +50,6 @@ struct Fixture {
         return shown;
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 QStringList menuTitles(QMenuBar* bar) {

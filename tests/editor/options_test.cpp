@@ -35,21 +35,15 @@ struct Fixture : test::EditorWindow {
     explicit Fixture(const QString& iniText = {}, BoxType box = BoxType::Pella1Plus,
                      int firmware = 2) {
         open(iniText, {box, firmware});
-        frame->resize(900, 500);
-        frame->show();
-        frame->loadFile(QStringLiteral(KANALO_SAMPLE_LIST));
+        show();
+        loadSample();
     }
     EditorState& state() { return frame->state(); }
     QString cell(int row, int position) {
         return frame->view()->rows().rowData(row).texts[position];
     }
     void openUpdateList(const QByteArray& bytes) {
-        const QString path = dir.filePath(QStringLiteral("update.dat"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        file.close();
-        prompts.fileNames = {path};
+        prompts.fileNames = {write(QStringLiteral("update.dat"), bytes)};
         frame->action(Command::OpenUpdate)->trigger();
     }
 
@@ -71,12 +65,6 @@ struct Fixture : test::EditorWindow {
 
     test::ScriptedPrompter prompts;
 };
-
-QByteArray sampleBytes() {
-    QFile file(QStringLiteral(KANALO_SAMPLE_LIST));
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 } // namespace
 
@@ -201,7 +189,7 @@ private Q_SLOTS:
 
     void redLinesAndIgnoreNamesTakeEffect() {
         Fixture f;
-        QByteArray update = sampleBytes();
+        QByteArray update = test::sampleListBytes();
         update.replace("\"Kanal Eins\"", "\"KANAL EINS\"");
         f.openUpdateList(update);
         QCOMPARE(f.frame->view()->selectedRows(), (std::vector<int>{1}));

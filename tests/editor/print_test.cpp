@@ -22,12 +22,6 @@ using namespace kanalo;
 
 namespace {
 
-QByteArray sampleBytes() {
-    QFile file(QStringLiteral(KANALO_SAMPLE_LIST));
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 QString text(const std::string& bytes) {
     return QString::fromStdString(windows1252ToUtf8(bytes));
 }
@@ -40,17 +34,11 @@ QString squeezed(const QString& line) {
 struct Fixture : test::EditorWindow {
     explicit Fixture(const QString& iniText = {}) {
         open(iniText);
-        frame->resize(900, 500);
-        frame->show();
+        show();
         commands = frame->findChild<PrintCommands*>();
     }
     void loadSample() {
-        const QString path = dir.filePath(QStringLiteral("sample.dat"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(sampleBytes());
-        file.close();
-        QVERIFY(frame->loadFile(path));
+        QVERIFY(frame->loadFile(write(QStringLiteral("sample.dat"), test::sampleListBytes())));
     }
     // Fills the TV list with `count` channels and shows it.
     void fillTv(int count) {

@@ -5,6 +5,7 @@
 #include "editor/commands/transfer_commands.h"
 #include "editor/listview/row_list_view.h"
 #include "editor/mainwindow/main_frame.h"
+#include "tests/editor/editor_window.h"
 #include "tests/editor/scripted_prompter.h"
 
 #include <QAction>
@@ -23,7 +24,7 @@ using namespace kanalo;
 
 namespace {
 
-const QString kSample = QStringLiteral(KANALO_SAMPLE_LIST);
+const QString kSample = test::sampleListPath();
 const QString kBin = QStringLiteral(KANALO_BIN_DIR);
 
 // boxsim on a pseudo-terminal, reached as COM1.
@@ -54,23 +55,14 @@ private:
     QString store_;
 };
 
-struct Editor {
+struct Editor : test::EditorWindow {
     explicit Editor(ReceiverChoice receiver = {BoxType::Pella1Plus, 2}) {
-        store = std::make_unique<QSettings>(dir.filePath(QStringLiteral("Kanalo.ini")),
-                                            QSettings::IniFormat);
-        EditorState state;
-        state.settings = EditorSettings::read(*store);
-        state.settings.comPort = 1;
-        state.receiver = receiver;
-        frame = std::make_unique<CMainFrame>(std::move(state), *store);
-        frame->show();
+        open(QStringLiteral("[Settings]\nComPort=1\n"), receiver);
+        show();
         transfers = frame->findChild<TransferCommands*>();
     }
     EditorState& state() { return frame->state(); }
 
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CMainFrame> frame;
     TransferCommands* transfers = nullptr;
     test::ScriptedPrompter prompts;
 };
