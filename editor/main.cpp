@@ -1,4 +1,5 @@
 // Kanalo: the channel list editor.
+#include "core/version.h"
 #include "editor/base/editor_settings.h"
 #include "editor/base/prompter.h"
 #include "editor/base/start_up.h"
@@ -13,7 +14,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kanalo"));
     QApplication::setOrganizationName(QStringLiteral("Kanalo"));
-    QApplication::setApplicationVersion(QStringLiteral("0.5"));
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch));
     // Ties the windows to the installed desktop entry (icon and name on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kanalo.Kanalo"));
 

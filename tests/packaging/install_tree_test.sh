@@ -78,6 +78,8 @@ check "appstreamcli validate-tree" appstreamcli validate-tree --no-net "$work/de
 for page in "$usr"/share/man/man1/*.1.gz; do
     name=$(basename "$page" .1.gz)
     check "$name(1) renders" same "" "$(zcat "$page" | groff -man -ww -z 2>&1)"
+    check "$name(1) carries the version" grep -qE '^\.TH .*"Kanalo [0-9]+\.[0-9]+\.[0-9]+"' \
+        <(zcat "$page")
     check "$name(1) names $name" grep -qE -- "(^|, )$name[ ,]" \
         <(zcat "$page" | sed -n '/^\.SH NAME/{n;s/\\-/-/g;p;}')
 done
