@@ -3,10 +3,10 @@
 #include "core/channels/channel_file.h"
 #include "core/format/csv_export.h"
 #include "core/listops/vdr_channels.h"
-#include "editor/base/prompter.h"
-#include "editor/base/texts.h"
 #include "editor/base/editor_context.h"
 #include "editor/base/editor_state.h"
+#include "editor/base/prompter.h"
+#include "editor/base/texts.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -27,8 +27,8 @@ ExportCommands::ExportCommands(EditorContext& context)
 }
 
 QString ExportCommands::chooseFile(const QString& filter, const QString& suffix) {
-    QString path =
-        context_.prompter().saveFileName(context_.widget(), QString(), context_.state().settings.vbsFolder, filter);
+    QString path = context_.prompter().saveFileName(context_.widget(), QString(),
+                                                    context_.state().settings.vbsFolder, filter);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
         path += suffix;
     return path;

@@ -49,7 +49,6 @@ struct Fixture : test::EditorWindow {
             shown << frame->view()->columnWidth(position);
         return shown;
     }
-
 };
 
 QStringList menuTitles(QMenuBar* bar) {
