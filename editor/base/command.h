@@ -14,6 +14,8 @@ enum class Command {
     ExportCsv,
     Print,
     Exit,
+    Undo,
+    Redo,
     Cut,
     Copy,
     Paste,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/listops/list_history.h"
 #include "editor/base/command.h"
 
 #include <functional>
@@ -41,6 +42,15 @@ public:
     // A status-bar text, painted at once: the work that follows blocks the event loop.
     virtual void showStatus(const QString& text) = 0;
     virtual void clearStatus() = 0;
+
+    // Undo and redo. A command that changes a list calls listEdited afterwards: the change
+    // becomes one step, and the modified mark follows. beginListEdit catches the selection and
+    // the number column before commands that the menus and the view do not start.
+    virtual void beginListEdit() = 0;
+    virtual void listEdited(EditKind kind) = 0;
+    // A list replaced as a whole (a file, an import, the Box) starts a fresh history; clean:
+    // the new list counts as unmodified.
+    virtual void listReplaced(bool update, bool clean) = 0;
 
 protected:
     ~EditorContext() = default;

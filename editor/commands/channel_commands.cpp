@@ -139,7 +139,7 @@ void ChannelCommands::editChannel(int row) {
     }
     context_.view()->RefreshRows(row);
     if (!(record == before))
-        context_.setModified(true);
+        context_.listEdited(EditKind::EditChannel);
 }
 
 void ChannelCommands::newChannel() {
@@ -156,7 +156,7 @@ void ChannelCommands::newChannel() {
     }
     context_.view()->RefreshRows(row);
     if (!(record == before))
-        context_.setModified(true);
+        context_.listEdited(EditKind::NewChannel);
 }
 
 void ChannelCommands::refreshChanged(const std::vector<int>& slots) {
@@ -168,7 +168,7 @@ void ChannelCommands::toggleUserList() {
     const int row = context_.view()->currentRow();
     if (row >= 0 && kanalo::toggleUserList(shownList(), row)) {
         context_.view()->RefreshRows(row);
-        context_.setModified(true);
+        context_.listEdited(EditKind::ToggleUserList);
     }
 }
 
@@ -176,7 +176,7 @@ void ChannelCommands::toggleEpg() {
     const int row = context_.view()->currentRow();
     if (row >= 0 && kanalo::toggleEpg(shownList(), row)) {
         context_.view()->RefreshRows(row);
-        context_.setModified(true);
+        context_.listEdited(EditKind::ToggleEpg);
     }
 }
 
@@ -186,15 +186,17 @@ void ChannelCommands::deleteChannel() {
         return;
     shownList()[static_cast<std::size_t>(row)].setFree(true);
     context_.view()->RefreshRows(row);
-    context_.setModified(true);
+    context_.listEdited(EditKind::DeleteChannel);
 }
 
 void ChannelCommands::armMove() {
     context_.view()->armExchange(CRowListView::Exchange::Move, context_.view()->currentRow());
+    context_.updateCommandStates(); // Undo waits while the next click belongs to the move
 }
 
 void ChannelCommands::armSwap() {
     context_.view()->armExchange(CRowListView::Exchange::Swap, context_.view()->currentRow());
+    context_.updateCommandStates();
 }
 
 void ChannelCommands::moveChannel(int source, int target) {
@@ -203,14 +205,37 @@ void ChannelCommands::moveChannel(int source, int target) {
     const std::vector<int> changed = kanalo::moveChannel(shownList(), source, target);
     refreshChanged(changed);
     if (!changed.empty()) // a drop on the row just above the source changes nothing
-        context_.setModified(true);
+        context_.listEdited(context_.view()->dragState() == CRowListView::DragState::Dragging
+                                ? EditKind::Drag
+                                : EditKind::Move);
 }
 
 void ChannelCommands::swapChannels(int a, int b) {
     if (state().showingUpdate || a == b)
         return;
     refreshChanged(kanalo::swapChannels(shownList(), a, b));
-    context_.setModified(true);
+    context_.listEdited(EditKind::Swap);
+}
+
+EditKind ChannelCommands::changeKind(Command command) {
+    switch (command) {
+    case Command::ChangeUserListYes:
+    case Command::ChangeUserListNo:
+        return EditKind::ChangeUserList;
+    case Command::ChangeEpgYes:
+    case Command::ChangeEpgNo:
+        return EditKind::ChangeEpg;
+    case Command::ChangeFrequency:
+        return EditKind::ChangeFrequency;
+    case Command::ChangeSymbolRate:
+        return EditKind::ChangeSymbolRate;
+    case Command::ChangeSatellite:
+        return EditKind::ChangeSatellite;
+    case Command::ChangeDelete:
+        return EditKind::ChangeDelete;
+    default:
+        return EditKind::ChangePolarisation;
+    }
 }
 
 void ChannelCommands::changeSelected(Command command) {
@@ -276,7 +301,7 @@ void ChannelCommands::changeSelected(Command command) {
     }
     refreshChanged(changed);
     if (!changed.empty())
-        context_.setModified(true);
+        context_.listEdited(changeKind(command));
 }
 
 } // namespace kanalo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/channels/channel_table.h"
+#include "core/listops/list_history.h"
 #include "editor/base/command.h"
 
 #include <QObject>
@@ -35,6 +36,7 @@ public:
     void moveChannel(int source, int target);
     void swapChannels(int a, int b);
     void changeSelected(Command command);
+    static EditKind changeKind(Command command);
 
 private:
     EditorState& state();

@@ -24,8 +24,7 @@ ClipboardCommands::ClipboardCommands(EditorContext& context)
     connect(context_.action(C::Paste), &QAction::triggered, this, &ClipboardCommands::paste);
     connect(context_.action(C::PasteDirect), &QAction::triggered, this,
             &ClipboardCommands::pasteDirect);
-    connect(context_.action(C::Delete), &QAction::triggered, this,
-            &ClipboardCommands::deleteSelected);
+    connect(context_.action(C::Delete), &QAction::triggered, this, [this] { deleteSelected(); });
     // The menu entries show the keys; the keys themselves go through the guard.
     addGuardKey("Del", Guarded::Delete);
     addGuardKey("Ctrl+X", Guarded::Cut);
@@ -106,16 +105,19 @@ void ClipboardCommands::copy() {
     context_.updateCommandStates();
 }
 
-void ClipboardCommands::deleteSelected() {
+void ClipboardCommands::deleteSelected(EditKind kind) {
     context_.view()->cancelPendingExchange();
     const std::vector<int> rows = context_.view()->selectedRows();
     if (!state().listLoaded() || state().showingUpdate || state().numbersUnsorted || rows.empty())
         return;
+    context_.beginListEdit(); // the keys come through the guard, not the menu entries
     context_.view()->clearSelection();
     deleteWithCompaction(state().mainTable->list(state().shownList), rows);
-    context_.setModified(true);
-    WaitCursor wait;
-    context_.view()->ShowList(state().shownList, false);
+    {
+        WaitCursor wait;
+        context_.view()->ShowList(state().shownList, false);
+    }
+    context_.listEdited(kind);
 }
 
 void ClipboardCommands::cut() {
@@ -124,7 +126,7 @@ void ClipboardCommands::cut() {
     if (!state().listLoaded() || state().showingUpdate || state().numbersUnsorted || rows.empty())
         return;
     copy();
-    deleteSelected();
+    deleteSelected(EditKind::Cut);
     const int select = rowSelectedAfterCut(rows.front());
     if (select >= 0) {
         CRowListView* view = context_.view();
@@ -155,6 +157,7 @@ bool ClipboardCommands::pasteWith(bool direct) {
                                        "clipboard will be inserted after this channel."));
         return false;
     }
+    context_.beginListEdit();
     ChannelList list = state().mainTable->list(state().shownList);
     const int position = insertionPosition(list, rows.front());
     const QMimeData* data = QApplication::clipboard()->mimeData();
@@ -178,9 +181,11 @@ bool ClipboardCommands::pasteWith(bool direct) {
                           "clipboard."));
         return false;
     }
-    context_.setModified(true);
-    WaitCursor wait;
-    context_.view()->ShowList(state().shownList, false);
+    {
+        WaitCursor wait;
+        context_.view()->ShowList(state().shownList, false);
+    }
+    context_.listEdited(direct ? EditKind::PasteDirect : EditKind::Paste);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/listops/list_history.h"
+
 #include <QObject>
 
 class QAction;
@@ -22,7 +24,7 @@ public:
     void cut();
     void paste();
     void pasteDirect();
-    void deleteSelected();
+    void deleteSelected(EditKind kind = EditKind::Delete);
 
     // Whether the clipboard holds channels for the shown list.
     bool clipboardHasChannels() const;

@@ -39,7 +39,7 @@ void CompareCommands::showDifferences(int row, CompareMode mode) {
     CCompareDlg dialog(state.mainTable->list(state.shownList),
                        update[static_cast<std::size_t>(row)], number, mode, context_.widget());
     connect(&dialog, &CCompareDlg::channelCopied, context_.widget(),
-            [this] { context_.setModified(true); });
+            [this] { context_.listEdited(EditKind::CopyFromUpdate); });
     dialog.exec();
 }
 

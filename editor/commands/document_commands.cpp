@@ -4,13 +4,13 @@
 #include "core/channels/channel_file_reader.h"
 #include "core/compare/update_comparison.h"
 #include "core/listops/vdr_channels.h"
-#include "editor/base/prompter.h"
-#include "editor/base/texts.h"
-#include "editor/commands/import_commands.h"
-#include "editor/base/wait_cursor.h"
-#include "editor/listview/row_list_view.h"
 #include "editor/base/editor_context.h"
 #include "editor/base/editor_state.h"
+#include "editor/base/prompter.h"
+#include "editor/base/texts.h"
+#include "editor/base/wait_cursor.h"
+#include "editor/commands/import_commands.h"
+#include "editor/listview/row_list_view.h"
 
 #include <QFileInfo>
 
@@ -90,6 +90,7 @@ bool DocumentCommands::loadFile(const QString& path) {
     }
     context_.clearStatus();
     setCurrentFile(path);
+    context_.listReplaced(false, true);
     context_.updateCommandStates();
     return true;
 }
@@ -99,9 +100,9 @@ bool DocumentCommands::saveFile(const QString& path) {
         return false;
     if (state().numbersUnsorted &&
         context_.prompter().question(context_.widget(),
-                            text("Numbers are not sorted. If you save the nembers will be "
-                                 "reassigned.\nDo you want to save now anyway ?"),
-                            false) != Prompter::Answer::Yes)
+                                     text("Numbers are not sorted. If you save the nembers will be "
+                                          "reassigned.\nDo you want to save now anyway ?"),
+                                     false) != Prompter::Answer::Yes)
         return false;
     if (saveChannelFile(QFile::encodeName(path).toStdString(), *state().mainTable,
                         state().fileForm()) != SaveStatus::Ok) {
@@ -115,7 +116,8 @@ bool DocumentCommands::askToSave() {
     if (!state().mainTable || !state().modified)
         return true;
     const auto answer = context_.prompter().question(
-        context_.widget(), text("Would you like to save changes in %1 ?").arg(state().currentPath), true);
+        context_.widget(), text("Would you like to save changes in %1 ?").arg(state().currentPath),
+        true);
     if (answer == Prompter::Answer::Cancel)
         return false;
     if (answer == Prompter::Answer::No)
@@ -130,10 +132,15 @@ bool DocumentCommands::askRenumberQuestion() {
     case Prompter::Answer::Cancel:
         return false;
     case Prompter::Answer::Yes:
+        context_.beginListEdit();
         context_.view()->Renumber();
+        context_.listEdited(EditKind::Renumber);
         break;
     case Prompter::Answer::No:
+        context_.beginListEdit();
         context_.view()->SortByColumn(ColumnKind::Number);
+        state().numbersUnsorted = false;
+        context_.listEdited(EditKind::Sort);
         break;
     }
     state().numbersUnsorted = false;
@@ -157,8 +164,8 @@ bool DocumentCommands::beforeReplacingMainList() {
 void DocumentCommands::open() {
     if (!beforeReplacingMainList())
         return;
-    const QString path = context_.prompter().openFileName(context_.widget(), QString(), state().settings.vbsFolder,
-                                                 channelListFilter());
+    const QString path = context_.prompter().openFileName(
+        context_.widget(), QString(), state().settings.vbsFolder, channelListFilter());
     if (path.isEmpty() || !loadFile(path))
         return;
     state().settings.vbsFolder = folderOf(path);
@@ -182,9 +189,8 @@ bool DocumentCommands::save() {
         return saveAs();
     if (!saveFile(state().currentPath))
         return false;
-    state().modified = false;
+    context_.setModified(false);
     context_.showStatus(text("%1 saved.").arg(state().currentPath));
-    context_.updateCommandStates();
     return true;
 }
 
@@ -193,7 +199,8 @@ bool DocumentCommands::saveAs() {
         return false;
     const QString start =
         state().currentPath.isEmpty() ? state().settings.vbsFolder : state().currentPath;
-    QString path = context_.prompter().saveFileName(context_.widget(), QString(), start, channelListFilter());
+    QString path =
+        context_.prompter().saveFileName(context_.widget(), QString(), start, channelListFilter());
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
@@ -203,8 +210,7 @@ bool DocumentCommands::saveAs() {
     context_.showStatus(text("%1 saved.").arg(path));
     setCurrentFile(path);
     addRecentFile(path);
-    state().modified = false;
-    context_.updateCommandStates();
+    context_.setModified(false);
     return true;
 }
 
@@ -244,6 +250,7 @@ void DocumentCommands::openUpdate() {
         context_.view()->ShowList(state().shownList, true);
         markUpdateDifferences();
     }
+    context_.listReplaced(true, true);
     context_.showStatus(summary);
     context_.updateCommandStates();
 }

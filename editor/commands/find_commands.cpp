@@ -153,7 +153,7 @@ void FindCommands::editDuplicate(CChannelListDlg& dialog, int line) {
     const ChannelRecord before = record;
     if (!editRecord(record, kind, list.userListCount(), &dialog) || record == before)
         return;
-    context_.setModified(true);
+    context_.listEdited(EditKind::EditChannel);
     context_.view()->RefreshRows(slot);
     dialog.setLineText(line, lineText(duplicateLineText(record, slot, kind, false)));
     dialog.selectLine(line);
@@ -172,7 +172,7 @@ void FindCommands::deleteDuplicate(CChannelListDlg& dialog, int line) {
     dialog.removeLine(line);
     state().shownTable()->list(state().shownList)[static_cast<std::size_t>(slot)].setFree(true);
     context_.view()->RefreshRows(slot);
-    context_.setModified(true);
+    context_.listEdited(EditKind::DeleteChannel);
 }
 
 void FindCommands::transponderList() {
@@ -210,7 +210,7 @@ void FindCommands::editTransponderLine(CChannelListDlg& dialog, int line) {
     // The dialog works on the channel's own half, whichever half is shown.
     if (!editRecord(record, half, list.userListCount(), &dialog) || record == before)
         return;
-    context_.setModified(true);
+    context_.listEdited(EditKind::EditChannel);
     if (half == state().shownList)
         context_.view()->RefreshRows(slot);
     if (record.name() != before.name()) {
@@ -240,7 +240,7 @@ void FindCommands::deleteTransponderLine(CChannelListDlg& dialog, int line) {
     state().mainTable->list(half)[static_cast<std::size_t>(slot)].setFree(true);
     if (half == state().shownList)
         context_.view()->RefreshRows(slot);
-    context_.setModified(true);
+    context_.listEdited(EditKind::DeleteChannel);
 }
 
 } // namespace kanalo

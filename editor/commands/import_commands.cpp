@@ -1,14 +1,14 @@
 #include "editor/commands/import_commands.h"
 
 #include "core/listops/vdr_channels.h"
+#include "editor/base/editor_context.h"
+#include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/qt_text.h"
 #include "editor/base/texts.h"
 #include "editor/base/wait_cursor.h"
 #include "editor/commands/document_commands.h"
 #include "editor/listview/row_list_view.h"
-#include "editor/base/editor_context.h"
-#include "editor/base/editor_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,8 +53,7 @@ ImportCommands::ImportCommands(EditorContext& context)
     : QObject(context.widget()), context_(context) {
     for (const Command command : {Command::ImportDvb, Command::ImportVdr}) {
         QAction* action = context_.action(command);
-        context_.onCommandStatesUpdated(action,
-                [action] { action->setEnabled(true); });
+        context_.onCommandStatesUpdated(action, [action] { action->setEnabled(true); });
         action->setEnabled(true);
     }
     connect(context_.action(Command::ImportDvb), &QAction::triggered, this,
@@ -105,8 +104,9 @@ void ImportCommands::importDvb() {
 void ImportCommands::importVdr() {
     if (!context_.documents().beforeReplacingMainList())
         return;
-    const QString path = context_.prompter().openFileName(context_.widget(), QString(), state().settings.vbsFolder,
-                                                 text("VDR Channel Lists (*.conf);;All Files (*)"));
+    const QString path =
+        context_.prompter().openFileName(context_.widget(), QString(), state().settings.vbsFolder,
+                                         text("VDR Channel Lists (*.conf);;All Files (*)"));
     if (!path.isEmpty())
         importVdrFile(path);
 }
@@ -141,6 +141,8 @@ void ImportCommands::replaceMainList(const std::function<void(ChannelTable&)>& i
     state().currentPath.clear();
     state().fileTitle.clear();
     context_.updateTitle();
+    // An imported list has no file: it counts as modified until saved, undo or not.
+    context_.listReplaced(false, false);
     context_.setModified(true);
 }
 

@@ -3,12 +3,12 @@
 #include "core/channels/channel_file.h"
 #include "core/channels/channel_file_reader.h"
 #include "core/transfer/com_port.h"
+#include "editor/base/editor_context.h"
+#include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"
 #include "editor/commands/document_commands.h"
 #include "editor/listview/row_list_view.h"
-#include "editor/base/editor_context.h"
-#include "editor/base/editor_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -148,13 +148,15 @@ void TransferCommands::loadFromBox() {
     if (read != LoadStatus::Ok) {
         finishStatus();
         context_.prompter().error(
-            context_.widget(), text(read == LoadStatus::CannotOpen ? "Cannot open file." : "Read error."));
+            context_.widget(),
+            text(read == LoadStatus::CannotOpen ? "Cannot open file." : "Read error."));
         return;
     }
     if (!state().mainTable)
         state().mainTable = std::make_unique<ChannelTable>();
     state().showingUpdate = false;
     readChannelText(bytes, *state().mainTable);
+    context_.listReplaced(false, true);
     // The list has no file any more: it is saved through Save As next time.
     state().currentPath.clear();
     state().fileTitle.clear();
@@ -180,7 +182,8 @@ void TransferCommands::sendToBox() {
                 ? text("Send channel list to Box ?\nPlease delete all programs first ! "
                        "(Menu>Settings>Factory Settings)")
                 : text("Send channel list to Box ?");
-        if (context_.prompter().question(context_.widget(), question, false) != Prompter::Answer::Yes)
+        if (context_.prompter().question(context_.widget(), question, false) !=
+            Prompter::Answer::Yes)
             return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -238,14 +241,14 @@ void TransferCommands::softwareUpdate() {
     updater.uninterruptible = updateStillRunning();
     updaterRunning_ = true;
     // The path goes to the updater as one argument, whatever characters it holds.
-    const int exitCode =
-        runTool(updater,
-                softwareUpdater(state().receiver.boxType, state().settings.comPort,
-                                QFile::encodeName(file).toStdString()),
-                QString());
+    const int exitCode = runTool(updater,
+                                 softwareUpdater(state().receiver.boxType, state().settings.comPort,
+                                                 QFile::encodeName(file).toStdString()),
+                                 QString());
     updaterRunning_ = false;
     if (exitCode == 0)
-        context_.prompter().information(context_.widget(), text("The Box software update has ended successfully."));
+        context_.prompter().information(context_.widget(),
+                                        text("The Box software update has ended successfully."));
     else
         reportFailure(updater);
 }

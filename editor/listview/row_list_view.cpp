@@ -111,6 +111,24 @@ void CRowListView::Renumber() {
     state_.numbersUnsorted = false;
 }
 
+std::vector<int> CRowListView::numberColumn() const {
+    std::vector<int> numbers(kListCapacity);
+    for (int row = 0; row < static_cast<int>(kListCapacity); ++row) {
+        bool ok = rowsCreated_;
+        const int number = ok ? rows().rowData(row).texts[0].toInt(&ok) : 0;
+        numbers[static_cast<std::size_t>(row)] = ok ? number : row + 1;
+    }
+    return numbers;
+}
+
+void CRowListView::setNumberColumn(const RowNumbers& numbers) {
+    if (!rowsCreated_)
+        return;
+    for (int row = 0; row < static_cast<int>(kListCapacity); ++row)
+        rows().rowData(row).texts[0] = QString::number(numbers.at(row));
+    rows().allRowsChanged();
+}
+
 void CRowListView::RefreshRows(int slot) {
     if (!rowsCreated_ || !state_.shownTable())
         return;
@@ -316,9 +334,10 @@ void CRowListView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && dragState_ == DragState::Dragging) {
         restoreCursor();
         const int row = rowAt(event->position().toPoint());
-        dragState_ = DragState::None;
+        // The move is told while the drag still counts as running, so it is named a drag.
         if (row >= 0 && row != dragSource_)
             Q_EMIT moveRequested(dragSource_, row);
+        dragState_ = DragState::None;
         return;
     }
     dragState_ = DragState::None;

@@ -2,6 +2,7 @@
 
 #include "core/channels/channel_table.h"
 #include "core/format/column_set.h"
+#include "core/listops/list_history.h"
 #include "editor/listview/list_view_ex.h"
 
 #include <QCursor>
@@ -51,6 +52,10 @@ public:
     // The header-click sort: rewrites the shown list in the order of the key (the number
     // column orders by the number texts), then renumbers or marks the numbers unsorted.
     void SortByColumn(ColumnKind kind);
+
+    // The number column: each row's number, and setting them again (undo of a sort).
+    std::vector<int> numberColumn() const;
+    void setNumberColumn(const RowNumbers& numbers);
 
 Q_SIGNALS:
     void moveRequested(int sourceRow, int targetRow);

@@ -31,6 +31,9 @@ constexpr std::array kCommands{
     CommandSpec{C::Print, "&Print...\tCtrl+P", "Print actual list or its selected lines\nPrint",
                 nullptr, "print"},
     CommandSpec{C::Exit, "E&xit\tAlt+F4", "Quits the program", "Alt+F4", nullptr},
+    CommandSpec{C::Undo, "&Undo\tCtrl+Z", "Undo the last change of the list\nUndo", nullptr,
+                "undo"},
+    CommandSpec{C::Redo, "&Redo\tCtrl+Y", "Redo the change undone last\nRedo", nullptr, "redo"},
     CommandSpec{C::Cut, "Cu&t\tCtrl+X", "Move selected channels to clipboard\nCut", nullptr, "cut"},
     CommandSpec{C::Copy, "&Copy\tCtrl+C", "Copy selected channels to clipboard\nCopy", "Ctrl+C",
                 "copy"},
@@ -126,11 +129,11 @@ constexpr std::array kFileMenu{
     cmd(C::ImportDvb), cmd(C::ImportVdr),  N{K::Submenu, C::Open, "E&xport", kExportMenu},
     separator(),       cmd(C::Print),      separator(),
     N{K::RecentFiles}, separator(),        cmd(C::Exit)};
-constexpr std::array kEditMenu{cmd(C::Cut),           cmd(C::Copy),     cmd(C::Paste),
-                               cmd(C::PasteDirect),   cmd(C::Delete),   cmd(C::SelectAll),
-                               separator(),           cmd(C::FindName), cmd(C::FindFrequency),
-                               cmd(C::FindNext),      separator(),      cmd(C::SortSelection),
-                               cmd(C::FindDuplicates)};
+constexpr std::array kEditMenu{
+    cmd(C::Undo),      cmd(C::Redo),  separator(),           cmd(C::Cut),
+    cmd(C::Copy),      cmd(C::Paste), cmd(C::PasteDirect),   cmd(C::Delete),
+    cmd(C::SelectAll), separator(),   cmd(C::FindName),      cmd(C::FindFrequency),
+    cmd(C::FindNext),  separator(),   cmd(C::SortSelection), cmd(C::FindDuplicates)};
 constexpr std::array kComPortMenu{cmd(C::Com1), cmd(C::Com2), cmd(C::Com3), cmd(C::Com4)};
 constexpr std::array kSerialMenu{
     cmd(C::LoadFromBox),    cmd(C::SendToBox), separator(),
@@ -177,11 +180,11 @@ constexpr std::array kMainContextMenu{
 constexpr std::array kUpdateContextMenu{cmd(C::ShowDifferencesByName),
                                         cmd(C::ShowDifferencesByFrequency)};
 
-constexpr std::array<std::optional<Command>, 20> kToolBar{
-    C::ViewTv,    C::ViewRadio,   std::nullopt, C::MainList,  C::UpdateList,
-    std::nullopt, C::Open,        C::Save,      C::Print,     std::nullopt,
-    C::Cut,       C::Copy,        C::Paste,     C::FindName,  C::FindFrequency,
-    std::nullopt, C::LoadFromBox, C::SendToBox, std::nullopt, C::About};
+constexpr std::array<std::optional<Command>, 22> kToolBar{
+    C::ViewTv,      C::ViewRadio, std::nullopt, C::MainList,  C::UpdateList,    std::nullopt,
+    C::Open,        C::Save,      C::Print,     std::nullopt, C::Cut,           C::Copy,
+    C::Paste,       C::Undo,      C::Redo,      C::FindName,  C::FindFrequency, std::nullopt,
+    C::LoadFromBox, C::SendToBox, std::nullopt, C::About};
 
 } // namespace
 

@@ -13,6 +13,7 @@
 #include "editor/commands/options_commands.h"
 #include "editor/commands/print_commands.h"
 #include "editor/commands/transfer_commands.h"
+#include "editor/commands/undo_commands.h"
 #include "editor/dialogs/about_dialog.h"
 #include "editor/dialogs/config_list_dialog.h"
 #include "editor/dialogs/help_window.h"
@@ -58,6 +59,8 @@ CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineF
     mainContextMenu_ = actions_.buildContextMenu(mainListContextMenuTree(), this);
     updateContextMenu_ = actions_.buildContextMenu(updateListContextMenuTree(), this);
     createBars();
+    // First of the groups: it catches the selection before any other group's command runs.
+    undo_ = new UndoCommands(*this);
     channels_ = new ChannelCommands(*this, *mainContextMenu_);
     clipboard_ = new ClipboardCommands(*this);
     // Further command groups: each connects its own actions and follows commandStatesUpdated.
@@ -160,7 +163,7 @@ void CMainFrame::connectCommands() {
             &CMainFrame::updateCommandStates);
     connect(view_, &CRowListView::sortRequested, this, [this](ColumnKind kind) {
         view_->SortByColumn(kind);
-        updateCommandStates();
+        listEdited(EditKind::Sort);
     });
     connect(view_, &CRowListView::contextMenuRequested, this, [this](int, const QPoint& at) {
         (state_.showingUpdate ? updateContextMenu_ : mainContextMenu_)->popup(at);
@@ -214,8 +217,22 @@ void CMainFrame::clearStatus() {
     statusBar()->clearMessage();
 }
 
+void CMainFrame::beginListEdit() {
+    undo_->beginEdit();
+}
+
+void CMainFrame::listEdited(EditKind kind) {
+    undo_->listEdited(kind);
+}
+
+void CMainFrame::listReplaced(bool update, bool clean) {
+    undo_->listReplaced(update, clean);
+}
+
 void CMainFrame::setModified(bool modified) {
     state_.modified = modified;
+    if (!modified)
+        undo_->markMainSaved();
     updateCommandStates();
 }
 

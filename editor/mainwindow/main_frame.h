@@ -18,6 +18,7 @@ class ClipboardCommands;
 class CRowListView;
 class DocumentCommands;
 class HelpWindow;
+class UndoCommands;
 
 // The main window: owns the editor state for the whole run, builds the menus and hands their
 // commands to the command groups, which reach it as their EditorContext.
@@ -44,11 +45,15 @@ public:
     void updateRecentFiles() override;
     void showStatus(const QString& text) override;
     void clearStatus() override;
+    void beginListEdit() override;
+    void listEdited(EditKind kind) override;
+    void listReplaced(bool update, bool clean) override;
 
     QMenu* mainContextMenu() const { return mainContextMenu_; }
     QLabel* firstStatusPane() const { return firstPane_; }
     QLabel* secondStatusPane() const { return secondPane_; }
     HelpWindow* helpWindow() const { return help_.get(); }
+    UndoCommands& undoCommands() const { return *undo_; }
 
     // Loads a channel list file into the main table with the status text, wait cursor and
     // failure messages; on success it becomes the current file.
@@ -84,6 +89,7 @@ private:
     DocumentCommands* documents_ = nullptr;
     ChannelCommands* channels_ = nullptr;
     ClipboardCommands* clipboard_ = nullptr;
+    UndoCommands* undo_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* firstPane_ = nullptr;
     QLabel* secondPane_ = nullptr;

@@ -49,6 +49,11 @@ public:
     void updateRecentFiles() override { log << state_.settings.recentFiles.join(QLatin1Char(',')); }
     void showStatus(const QString& text) override { log << text; }
     void clearStatus() override { log << QStringLiteral("cleared"); }
+    void beginListEdit() override {}
+    void listEdited(EditKind) override {}
+    void listReplaced(bool update, bool clean) override {
+        log << QStringLiteral("replaced %1 %2").arg(update).arg(clean);
+    }
 
     test::ScriptedPrompter prompts;
     QStringList log;
@@ -92,7 +97,7 @@ private Q_SLOTS:
         context.documents().openRecent(sample);
         const QString absolute = QDir(sample).absolutePath();
         QCOMPARE(context.log, (QStringList{"modified 0", "Reading file ...", "cleared",
-                                           "title sample.dat", absolute}));
+                                           "title sample.dat", "replaced 0 1", absolute}));
         QCOMPARE(state.currentPath, sample);
     }
 };

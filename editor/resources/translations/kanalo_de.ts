@@ -1212,5 +1212,142 @@ Wenn Sie NEIN wählen, werden die Sender jetzt neu nach ihren Nummern sortiert.<
         <extracomment>VDR export</extracomment>
         <translation>%1 Sender auf einem Satelliten ohne Position (User 1 bis User 15) wurden ausgelassen.</translation>
     </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Rückgängig	Strg+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>&amp;Wiederholen	Strg+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <translation>&amp;Rückgängig: %1	Strg+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1	Ctrl+Y</source>
+        <translation>&amp;Wiederholen: %1	Strg+Y</translation>
+    </message>
+    <message>
+        <source>Undo the last change of the list
+Undo</source>
+        <translation>Macht die letzte Änderung der Liste rückgängig
+Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last
+Redo</source>
+        <translation>Stellt die zuletzt rückgängig gemachte Änderung wieder her
+Wiederholen</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Wiederholt: %1</translation>
+    </message>
+    <message>
+        <source>TV-List</source>
+        <translation>TV-Liste</translation>
+    </message>
+    <message>
+        <source>Radio-List</source>
+        <translation>Radio-Liste</translation>
+    </message>
+    <message>
+        <source>Edit Channel</source>
+        <translation>Sender bearbeiten</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>Neuer Sender</translation>
+    </message>
+    <message>
+        <source>User List</source>
+        <translation>Benutzerliste</translation>
+    </message>
+    <message>
+        <source>EPG</source>
+        <translation>EPG</translation>
+    </message>
+    <message>
+        <source>Delete Channel</source>
+        <translation>Sender löschen</translation>
+    </message>
+    <message>
+        <source>Change User List</source>
+        <translation>Benutzerliste ändern</translation>
+    </message>
+    <message>
+        <source>Change EPG</source>
+        <translation>EPG ändern</translation>
+    </message>
+    <message>
+        <source>Change Frequency</source>
+        <translation>Frequenz ändern</translation>
+    </message>
+    <message>
+        <source>Change Polarisation</source>
+        <translation>Polarisation ändern</translation>
+    </message>
+    <message>
+        <source>Change Symbol Rate</source>
+        <translation>Symbolrate ändern</translation>
+    </message>
+    <message>
+        <source>Change Satellite</source>
+        <translation>Satellit ändern</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Auswahl löschen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Tauschen</translation>
+    </message>
+    <message>
+        <source>Drag</source>
+        <translation>Ziehen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Paste Direct</source>
+        <translation>Direkt einfügen</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Neu nummerieren</translation>
+    </message>
+    <message>
+        <source>Copy Channel</source>
+        <translation>Sender kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Channel Keeping Name</source>
+        <translation>Sender kopieren, Name behalten</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <comment>undo step</comment>
+        <translation>Sortieren</translation>
+    </message>
 </context>
 </TS>

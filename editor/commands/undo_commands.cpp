@@ -1,0 +1,256 @@
+#include "editor/commands/undo_commands.h"
+
+#include "editor/base/editor_context.h"
+#include "editor/base/editor_state.h"
+#include "editor/base/texts.h"
+#include "editor/base/wait_cursor.h"
+#include "editor/commands/document_commands.h"
+#include "editor/listview/row_list_view.h"
+
+#include <QAction>
+#include <QKeySequence>
+
+namespace kanalo {
+
+namespace {
+
+bool changesNumbers(EditKind kind) {
+    return kind == EditKind::Sort || kind == EditKind::Renumber;
+}
+
+// Rows of the changed slots: what the step touched, when no selection was caught before it.
+std::vector<int> touchedRows(const ListStep& step) {
+    return {step.changedSlots().begin(), step.changedSlots().end()};
+}
+
+} // namespace
+
+UndoCommands::UndoCommands(EditorContext& context) : QObject(context.widget()), context_(context) {
+    QAction* undoAction = context_.action(Command::Undo);
+    QAction* redoAction = context_.action(Command::Redo);
+    undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(undoAction, &QAction::triggered, this, &UndoCommands::undo);
+    connect(redoAction, &QAction::triggered, this, &UndoCommands::redo);
+    context_.onCommandStatesUpdated(this, [this] { updateActions(); });
+
+    // The group is made before the others, so it sees each command before it runs.
+    for (int command = 0; command <= static_cast<int>(Command::ShowDifferencesByFrequency);
+         ++command) {
+        const auto which = static_cast<Command>(command);
+        if (which != Command::Undo && which != Command::Redo)
+            connect(context_.action(which), &QAction::triggered, this, &UndoCommands::beginEdit);
+    }
+    CRowListView* view = context_.view();
+    connect(view, &CRowListView::moveRequested, this, &UndoCommands::beginEdit);
+    connect(view, &CRowListView::swapRequested, this, &UndoCommands::beginEdit);
+    connect(view, &CRowListView::editRequested, this, &UndoCommands::beginEdit);
+    connect(view, &CRowListView::sortRequested, this, &UndoCommands::beginEdit);
+}
+
+UndoCommands::~UndoCommands() = default;
+
+EditorState& UndoCommands::state() const {
+    return context_.state();
+}
+
+ChannelTable* UndoCommands::tableOf(const Tracked& tracked) const {
+    return (&tracked == &main_ ? state().mainTable : state().updateTable).get();
+}
+
+UndoCommands::Tracked& UndoCommands::shownTracked() {
+    return state().showingUpdate ? update_ : main_;
+}
+
+ViewState UndoCommands::currentView(bool withNumbers) const {
+    ViewState view;
+    view.selection = context_.view()->selectedRows();
+    if (withNumbers)
+        view.numbers = RowNumbers::of(context_.view()->numberColumn(), state().numbersUnsorted);
+    return view;
+}
+
+void UndoCommands::beginEdit() {
+    if (!state().listLoaded())
+        return;
+    capture_ = Capture{state().shownTable(), state().shownList, currentView(true)};
+}
+
+void UndoCommands::listEdited(EditKind kind) {
+    bool mainChanged = false;
+    for (Tracked* tracked : {&main_, &update_}) {
+        const ChannelTable* table = tableOf(*tracked);
+        if (!table || !tracked->baseline)
+            continue;
+        for (const ListKind list : {ListKind::Tv, ListKind::Radio}) {
+            const bool onScreen = table == state().shownTable() && list == state().shownList;
+            ListStep step(kind, list, ListSnapshot(std::as_const(*tracked->baseline).list(list)),
+                          table->list(list));
+            if (onScreen) {
+                const bool caught = capture_ && capture_->table == table && capture_->list == list;
+                step.viewBefore = caught ? capture_->view : ViewState{touchedRows(step), {}};
+                step.viewAfter = currentView(changesNumbers(kind));
+                if (!changesNumbers(kind))
+                    step.viewBefore.numbers.reset();
+                else if (!step.viewBefore.numbers)
+                    step.viewBefore.numbers = step.viewAfter.numbers;
+            } else {
+                step.viewBefore.selection = step.viewAfter.selection = touchedRows(step);
+            }
+            if (step.changesNothing())
+                continue;
+            tracked->history.push(std::move(step));
+            mainChanged = mainChanged || tracked == &main_;
+        }
+        *tracked->baseline = *table;
+    }
+    capture_.reset();
+    if (mainChanged)
+        followClean();
+    else
+        context_.updateCommandStates();
+}
+
+void UndoCommands::listReplaced(bool update, bool clean) {
+    Tracked& tracked = update ? update_ : main_;
+    tracked.history.clear(clean);
+    const ChannelTable* table = tableOf(tracked);
+    tracked.baseline = table ? std::make_unique<ChannelTable>(*table) : nullptr;
+    capture_.reset();
+    updateActions();
+}
+
+void UndoCommands::markMainSaved() {
+    main_.history.setClean();
+}
+
+void UndoCommands::undo() {
+    apply(false);
+}
+
+void UndoCommands::redo() {
+    apply(true);
+}
+
+void UndoCommands::apply(bool redo) {
+    CRowListView* view = context_.view();
+    if (!state().listLoaded() || view->pendingExchange() != CRowListView::Exchange::None)
+        return;
+    Tracked& tracked = shownTracked();
+    ChannelTable* table = tableOf(tracked);
+    const ListStep* next = redo ? tracked.history.nextRedo() : tracked.history.nextUndo();
+    if (!table || !next)
+        return;
+    // The step's list comes on screen first. Numbers out of order on screen stay as they are
+    // (leaving would ask to renumber, itself a step): the other half changes unseen then.
+    const bool unseen = next->list() != state().shownList && state().numbersUnsorted;
+    if (next->list() != state().shownList && !unseen)
+        context_.documents().showHalf(next->list());
+    WaitCursor wait;
+    const ListStep* step = redo ? tracked.history.redo(*table) : tracked.history.undo(*table);
+    *tracked.baseline = *table;
+    QString message = redo ? text("Redone: %1") : text("Undone: %1");
+    message = message.arg(stepName(step->kind()));
+    if (unseen) {
+        message += QStringLiteral(" (%1)").arg(step->list() == ListKind::Tv ? text("TV-List")
+                                                                            : text("Radio-List"));
+        finishApply(&tracked == &main_, message);
+        return;
+    }
+    const ViewState& shown = redo ? step->viewAfter : step->viewBefore;
+    view->ShowList(state().shownList, false);
+    if (shown.numbers) {
+        view->setNumberColumn(*shown.numbers);
+        state().numbersUnsorted = shown.numbers->unsorted;
+    }
+    view->selectRows(shown.selection);
+    if (!shown.selection.empty()) {
+        view->setCurrentRow(shown.selection.front());
+        view->scrollTo(view->rows().index(shown.selection.front(), 0));
+    }
+    finishApply(&tracked == &main_, message);
+}
+
+void UndoCommands::finishApply(bool mainList, const QString& message) {
+    if (mainList)
+        followClean();
+    else
+        context_.updateCommandStates();
+    context_.showStatus(message);
+}
+
+void UndoCommands::followClean() {
+    // Back at the saved state the list counts as unmodified again, and Save is disabled.
+    context_.setModified(!main_.history.isClean());
+}
+
+void UndoCommands::updateActions() {
+    QAction* undoAction = context_.action(Command::Undo);
+    QAction* redoAction = context_.action(Command::Redo);
+    const bool idle =
+        state().listLoaded() && context_.view()->pendingExchange() == CRowListView::Exchange::None;
+    const ListHistory& shown = shownTracked().history;
+    const ListStep* undoStep = idle ? shown.nextUndo() : nullptr;
+    const ListStep* redoStep = idle ? shown.nextRedo() : nullptr;
+    undoAction->setEnabled(undoStep != nullptr);
+    redoAction->setEnabled(redoStep != nullptr);
+    undoAction->setText(undoStep ? text("&Undo %1\tCtrl+Z").arg(stepName(undoStep->kind()))
+                                 : text("&Undo\tCtrl+Z"));
+    redoAction->setText(redoStep ? text("&Redo %1\tCtrl+Y").arg(stepName(redoStep->kind()))
+                                 : text("&Redo\tCtrl+Y"));
+}
+
+QString UndoCommands::stepName(EditKind kind) {
+    switch (kind) {
+    case EditKind::EditChannel:
+        return text("Edit Channel");
+    case EditKind::NewChannel:
+        return text("New Channel");
+    case EditKind::ToggleUserList:
+        return text("User List");
+    case EditKind::ToggleEpg:
+        return text("EPG");
+    case EditKind::DeleteChannel:
+        return text("Delete Channel");
+    case EditKind::ChangeUserList:
+        return text("Change User List");
+    case EditKind::ChangeEpg:
+        return text("Change EPG");
+    case EditKind::ChangeFrequency:
+        return text("Change Frequency");
+    case EditKind::ChangePolarisation:
+        return text("Change Polarisation");
+    case EditKind::ChangeSymbolRate:
+        return text("Change Symbol Rate");
+    case EditKind::ChangeSatellite:
+        return text("Change Satellite");
+    case EditKind::ChangeDelete:
+        return text("Delete Selected");
+    case EditKind::Move:
+        return text("Move");
+    case EditKind::Swap:
+        return text("Swap");
+    case EditKind::Drag:
+        return text("Drag");
+    case EditKind::Delete:
+        return text("Delete");
+    case EditKind::Cut:
+        return text("Cut");
+    case EditKind::Paste:
+        return text("Paste");
+    case EditKind::PasteDirect:
+        return text("Paste Direct");
+    case EditKind::Sort:
+        return text("Sort", "undo step");
+    case EditKind::Renumber:
+        return text("Renumber");
+    case EditKind::CopyFromUpdate:
+        return text("Copy Channel");
+    case EditKind::CopyKeepingName:
+        return text("Copy Channel Keeping Name");
+    }
+    return {};
+}
+
+} // namespace kanalo

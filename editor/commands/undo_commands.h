@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/listops/list_history.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace kanalo {
+
+class EditorContext;
+struct EditorState;
+
+// Edit › Undo and Redo. Every command that changed a list reports it (listEdited); the change
+// is found by comparing the tables with their copies as of the last step, so a command needs no
+// code of its own to become undoable. The main list and the Update-List keep their own steps;
+// Undo acts on the list on screen.
+class UndoCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit UndoCommands(EditorContext& context);
+    ~UndoCommands() override;
+
+    // The selection (and the number column) as a command starts; its step restores them.
+    void beginEdit();
+    void listEdited(EditKind kind);
+    void listReplaced(bool update, bool clean);
+    // The main list was saved, or its changes were given up: this state counts as unmodified.
+    void markMainSaved();
+
+    void undo();
+    void redo();
+
+    const ListHistory& history(bool update) const { return (update ? update_ : main_).history; }
+    // "Paste", "Sort" ...: the name of a step in the menu and the status bar.
+    static QString stepName(EditKind kind);
+
+private:
+    struct Tracked {
+        ListHistory history;
+        std::unique_ptr<ChannelTable> baseline; // the table as of the last step
+    };
+    struct Capture {
+        const ChannelTable* table = nullptr;
+        ListKind list = ListKind::Tv;
+        ViewState view;
+    };
+
+    EditorState& state() const;
+    ChannelTable* tableOf(const Tracked& tracked) const;
+    Tracked& shownTracked();
+    ViewState currentView(bool withNumbers) const;
+    // Undo or redo on the list on screen; false when there was nothing to do.
+    void apply(bool redo);
+    void finishApply(bool mainList, const QString& message);
+    void followClean();
+    void updateActions();
+
+    EditorContext& context_;
+    Tracked main_;
+    Tracked update_;
+    std::optional<Capture> capture_;
+};
+
+} // namespace kanalo
