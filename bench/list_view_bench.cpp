@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 
@@ -122,12 +123,18 @@ struct EditorOnFullList {
         frame->view()->selectRows(rows);
         frame->updateCommandStates();
     }
+    // The table was set from outside: with recording, undo starts from it.
+    void tableReplaced(bool recording) {
+        if (recording)
+            frame->listReplaced(false, true);
+    }
 
     QTemporaryDir dir;
     QSettings store;
     std::unique_ptr<CMainFrame> frame;
 };
 
+// Argument 1: the edit is recorded as an undo step; 0: as before undo existed.
 void BM_DeleteThousandSelectedRows(benchmark::State& state) {
     EditorOnFullList editor;
     std::vector<int> rows;
@@ -137,13 +144,14 @@ void BM_DeleteThousandSelectedRows(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         *editor.frame->state().mainTable = *full;
+        editor.tableReplaced(state.range(0) != 0);
         editor.select(rows);
         state.ResumeTiming();
         editor.frame->action(Command::Delete)->trigger();
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_DeleteThousandSelectedRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteThousandSelectedRows)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_PasteThousandChannels(benchmark::State& state) {
     EditorOnFullList editor;
@@ -159,13 +167,80 @@ void BM_PasteThousandChannels(benchmark::State& state) {
         table = *full;
         for (std::size_t slot = 999; slot < kListCapacity; ++slot)
             table.tv()[slot].setFree(true);
+        editor.tableReplaced(state.range(0) != 0);
         editor.select({0});
         state.ResumeTiming();
         editor.frame->action(Command::Paste)->trigger();
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_PasteThousandChannels)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasteThousandChannels)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Undo and redo, taking turns, of one step on a full list, with the rows' rebuild: a Paste of
+// 1000 channels, a Delete of 1000 rows, a header sort with renumbering.
+void undoRedoTurns(benchmark::State& state, EditorOnFullList& editor) {
+    bool redo = false;
+    for (auto _ : state) {
+        editor.frame->action(redo ? Command::Redo : Command::Undo)->trigger();
+        QApplication::processEvents();
+        redo = !redo;
+    }
+    // After an undo the list is the saved one again; after a redo it is modified.
+    if (editor.frame->state().modified == redo)
+        state.SkipWithError("undo and redo did not take turns");
+}
+
+void BM_UndoRedoPasteThousand(benchmark::State& state) {
+    EditorOnFullList editor;
+    std::vector<int> rows;
+    for (int row = 0; row < 1000; ++row)
+        rows.push_back(row);
+    editor.select(rows);
+    editor.frame->action(Command::Copy)->trigger();
+    for (std::size_t slot = 999; slot < kListCapacity; ++slot)
+        editor.frame->state().mainTable->tv()[slot].setFree(true);
+    editor.tableReplaced(true);
+    editor.select({0});
+    editor.frame->action(Command::Paste)->trigger();
+    undoRedoTurns(state, editor);
+}
+BENCHMARK(BM_UndoRedoPasteThousand)->Unit(benchmark::kMillisecond);
+
+void BM_UndoRedoDeleteThousand(benchmark::State& state) {
+    EditorOnFullList editor;
+    std::vector<int> rows;
+    for (int row = 0; row < 2000; row += 2)
+        rows.push_back(row);
+    editor.tableReplaced(true);
+    editor.select(rows);
+    editor.frame->action(Command::Delete)->trigger();
+    undoRedoTurns(state, editor);
+}
+BENCHMARK(BM_UndoRedoDeleteThousand)->Unit(benchmark::kMillisecond);
+
+void BM_UndoRedoSortWithRenumbering(benchmark::State& state) {
+    EditorOnFullList editor;
+    editor.frame->state().settings.sortNumbers = true;
+    ChannelList tv = editor.frame->state().mainTable->tv();
+    std::reverse(tv.begin(), tv.end()); // the sort then moves every channel
+    editor.tableReplaced(true);
+    Q_EMIT editor.frame->view()->sortRequested(ColumnKind::Name);
+    undoRedoTurns(state, editor);
+}
+BENCHMARK(BM_UndoRedoSortWithRenumbering)->Unit(benchmark::kMillisecond);
+
+// What recording adds to a command: the comparison of both tables with their copies, the step,
+// and the command states that follow it.
+void BM_RecordOneStep(benchmark::State& state) {
+    EditorOnFullList editor;
+    editor.tableReplaced(true);
+    ChannelRecord& record = editor.frame->state().mainTable->tv()[1000];
+    for (auto _ : state) {
+        record.setEpg(!record.epg());
+        editor.frame->listEdited(EditKind::ToggleEpg);
+    }
+}
+BENCHMARK(BM_RecordOneStep)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
