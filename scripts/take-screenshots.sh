@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README screenshots: the editor with a full list, in English and in German, under
-# a private X server. Needs xvfb-run and ImageMagick's import; run after building.
+# a private X server, and the Edit menu after a Delete. Needs xvfb-run, xdotool and ImageMagick's
+# import; run after building.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=docs/screenshots
@@ -27,3 +28,15 @@ for language in English German; do
         "build/bin/Kanalo '$work/full.dat' & sleep 3; import -window root -crop 1000x640+0+0 '$shot'; kill %1"
     echo "wrote $shot"
 done
+
+# The Edit menu naming the step that Undo takes back: a row deleted, then Alt+E.
+mkdir -p "$work/config/Kanalo"
+printf '[Settings]\nBoxType=3\nFirmware=2\nLanguage1=English\nWindow=1 0 1000 0 640\n' \
+    >"$work/config/Kanalo/Kanalo.ini"
+shot="$out/kanalo-edit-menu.png"
+XDG_CONFIG_HOME="$work/config" xvfb-run -a -s "-screen 0 1280x800x24" bash -c \
+    "build/bin/Kanalo '$work/full.dat' & sleep 3
+     xdotool mousemove 200 140 click 1; sleep 0.5; xdotool key Delete; sleep 0.5
+     xdotool key alt+e; sleep 1
+     import -window root -crop 520x400+0+0 '$shot'; kill %1"
+echo "wrote $shot"
