@@ -78,7 +78,6 @@ void UndoCommands::beginEdit() {
 }
 
 void UndoCommands::listEdited(EditKind kind) {
-    bool mainChanged = false;
     for (Tracked* tracked : {&main_, &update_}) {
         const ChannelTable* table = tableOf(*tracked);
         if (!table || !tracked->baseline)
@@ -101,15 +100,12 @@ void UndoCommands::listEdited(EditKind kind) {
             if (step.changesNothing())
                 continue;
             tracked->history.push(std::move(step));
-            mainChanged = mainChanged || tracked == &main_;
         }
         *tracked->baseline = *table;
     }
     capture_.reset();
-    if (mainChanged)
-        followClean();
-    else
-        context_.updateCommandStates();
+    // Also when nothing changed: a sort that left every row in place marks nothing modified.
+    followClean();
 }
 
 void UndoCommands::listReplaced(bool update, bool clean) {
