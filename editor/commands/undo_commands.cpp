@@ -161,9 +161,15 @@ void UndoCommands::apply(bool redo) {
         state().numbersUnsorted = shown.numbers->unsorted;
     }
     view->selectRows(shown.selection);
-    if (!shown.selection.empty()) {
-        view->setCurrentRow(shown.selection.front());
-        view->scrollTo(view->rows().index(shown.selection.front(), 0));
+    // A redone Delete leaves nothing to select: the view still goes to where the rows were.
+    const std::span<const std::uint16_t> slots = step->changedSlots();
+    const int first = !shown.selection.empty() ? shown.selection.front()
+                      : !slots.empty()         ? slots.front()
+                                               : -1;
+    if (first >= 0) {
+        if (!shown.selection.empty())
+            view->setCurrentRow(first);
+        view->scrollTo(view->rows().index(first, 0));
     }
     finishApply(&tracked == &main_, message);
 }
