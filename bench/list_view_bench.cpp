@@ -106,6 +106,14 @@ void BM_StartUpToFirstPaintWithFullList(benchmark::State& state) {
 }
 BENCHMARK(BM_StartUpToFirstPaintWithFullList)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// Rows first, first + step, ... below end.
+std::vector<int> rowRange(int first, int end, int step) {
+    std::vector<int> rows;
+    for (int row = first; row < end; row += step)
+        rows.push_back(row);
+    return rows;
+}
+
 // Edit > Delete of 1000 selected rows (every other one) on a full list, and Paste of 1000
 // channels after the first row of a half-empty list, each with the rows' rebuild.
 struct EditorOnFullList {
@@ -137,9 +145,7 @@ struct EditorOnFullList {
 // Argument 1: the edit is recorded as an undo step; 0: as before undo existed.
 void BM_DeleteThousandSelectedRows(benchmark::State& state) {
     EditorOnFullList editor;
-    std::vector<int> rows;
-    for (int row = 0; row < 2000; row += 2)
-        rows.push_back(row);
+    const std::vector<int> rows = rowRange(0, 2000, 2);
     const auto full = fullTable();
     for (auto _ : state) {
         state.PauseTiming();
@@ -155,9 +161,7 @@ BENCHMARK(BM_DeleteThousandSelectedRows)->Arg(0)->Arg(1)->Unit(benchmark::kMilli
 
 void BM_PasteThousandChannels(benchmark::State& state) {
     EditorOnFullList editor;
-    std::vector<int> rows;
-    for (int row = 0; row < 1000; ++row)
-        rows.push_back(row);
+    const std::vector<int> rows = rowRange(0, 1000, 1);
     editor.select(rows);
     editor.frame->action(Command::Copy)->trigger();
     const auto full = fullTable();
@@ -192,9 +196,7 @@ void undoRedoTurns(benchmark::State& state, EditorOnFullList& editor) {
 
 void BM_UndoRedoPasteThousand(benchmark::State& state) {
     EditorOnFullList editor;
-    std::vector<int> rows;
-    for (int row = 0; row < 1000; ++row)
-        rows.push_back(row);
+    const std::vector<int> rows = rowRange(0, 1000, 1);
     editor.select(rows);
     editor.frame->action(Command::Copy)->trigger();
     for (std::size_t slot = 999; slot < kListCapacity; ++slot)
@@ -208,9 +210,7 @@ BENCHMARK(BM_UndoRedoPasteThousand)->Unit(benchmark::kMillisecond);
 
 void BM_UndoRedoDeleteThousand(benchmark::State& state) {
     EditorOnFullList editor;
-    std::vector<int> rows;
-    for (int row = 0; row < 2000; row += 2)
-        rows.push_back(row);
+    const std::vector<int> rows = rowRange(0, 2000, 2);
     editor.tableReplaced(true);
     editor.select(rows);
     editor.frame->action(Command::Delete)->trigger();
