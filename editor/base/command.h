@@ -69,7 +69,7 @@ enum class Command {
     TransponderList,
     // Context menu of the Update-List
     ShowDifferencesByName,
-    ShowDifferencesByFrequency,
+    ShowDifferencesByFrequency, // stays last: the undo group walks every command up to it
 };
 
 } // namespace kanalo
