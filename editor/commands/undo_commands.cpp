@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <algorithm>
 
 namespace kanalo {
 
@@ -82,10 +83,17 @@ void UndoCommands::listEdited(EditKind kind) {
         const ChannelTable* table = tableOf(*tracked);
         if (!table || !tracked->baseline)
             continue;
+        bool changed = false;
         for (const ListKind list : {ListKind::Tv, ListKind::Radio}) {
             const bool onScreen = table == state().shownTable() && list == state().shownList;
-            ListStep step(kind, list, ListSnapshot(std::as_const(*tracked->baseline).list(list)),
-                          table->list(list));
+            // Most edits touch one half of one table: the others are passed over at the cost
+            // of a comparison, without a snapshot.
+            const ConstChannelList before = std::as_const(*tracked->baseline).list(list);
+            const ConstChannelList after = table->list(list);
+            if (std::equal(before.begin(), before.end(), after.begin(), after.end()) &&
+                !(onScreen && changesNumbers(kind)))
+                continue;
+            ListStep step(kind, list, ListSnapshot(before), after);
             if (onScreen) {
                 const bool caught = capture_ && capture_->table == table && capture_->list == list;
                 step.viewBefore = caught ? capture_->view : ViewState{touchedRows(step), {}};
@@ -100,8 +108,10 @@ void UndoCommands::listEdited(EditKind kind) {
             if (step.changesNothing())
                 continue;
             tracked->history.push(std::move(step));
+            changed = true;
         }
-        *tracked->baseline = *table;
+        if (changed)
+            *tracked->baseline = *table;
     }
     capture_.reset();
     // Also when nothing changed: a sort that left every row in place marks nothing modified.
