@@ -11,7 +11,7 @@ namespace kanalo::cli {
 namespace {
 
 int writeExport(std::string_view path, const std::string& text) {
-    if (const SaveStatus status = writeTextFile(std::string(path), text); status != SaveStatus::Ok)
+    if (const SaveStatus status = saveFile(std::string(path), text); status != SaveStatus::Ok)
         return fail(statusMessage(status));
     return 0;
 }

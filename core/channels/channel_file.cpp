@@ -47,12 +47,22 @@ LoadStatus loadChannelFile(const fs::path& path, ChannelTable& table) {
     return status;
 }
 
-fs::path backupPathFor(const fs::path& path) {
-    std::string name = path.filename().string();
+std::string backupNameFor(std::string name, std::size_t longestName) {
     const std::size_t dot = name.rfind('.');
     if (dot != std::string::npos)
         name.erase(dot);
-    return path.parent_path() / (name + ".bak");
+    constexpr std::string_view kSuffix = ".bak";
+    std::size_t room = longestName > kSuffix.size() ? longestName - kSuffix.size() : 0;
+    if (name.size() > room) {
+        while (room > 0 && (static_cast<unsigned char>(name[room]) & 0xC0) == 0x80)
+            --room; // never inside a character
+        name.erase(room);
+    }
+    return name + std::string(kSuffix);
+}
+
+fs::path backupPathFor(const fs::path& path) {
+    return path.parent_path() / backupNameFor(path.filename().string());
 }
 
 } // namespace kanalo

@@ -30,22 +30,29 @@ LoadStatus readWholeFile(const std::filesystem::path& path, std::string& bytes);
 LoadStatus loadChannelFile(const std::filesystem::path& path, ChannelTable& table);
 
 // The backup name of a list file: the name cut at its last "." (when it has one) plus ".bak".
+// A name that would pass the folder's longest name is cut at its end first, by whole UTF-8
+// characters.
+std::string backupNameFor(std::string name, std::size_t longestName = 255);
 std::filesystem::path backupPathFor(const std::filesystem::path& path);
 
-// Saves the table with the backup rule: an existing file is kept as "<name>.bak" unless a
-// backup exists already (an existing backup is never replaced). A file the user may not write
-// is never replaced. The new content is written to a temporary file beside the target and
-// renamed over it only once it is complete; where the folder takes no new file, the file is
-// overwritten in place and its old bytes are written back if that fails. Either way a failed
-// save leaves the old file and any backup exactly as they were. A save through a symbolic link
-// writes the file it names; permission bits (and, where allowed, the owner) are kept.
+// Saves the bytes as every file Kanalo writes is saved, with the backup rule: an existing file
+// is kept as "<name>.bak" unless a backup exists already (an existing backup is never
+// replaced). A file the user may not write is never replaced. The new content is written to a
+// temporary file beside the target and renamed over it only once it is complete. Where that
+// cannot be (a folder that takes no new file or refuses the rename, a file with more than one
+// name), the file is overwritten in place after its old bytes were copied to the backup, and
+// written back if that fails. Either way a failed save leaves the old file and any backup as
+// they were; only when even the write-back fails does the new backup stay, holding the old
+// bytes. A save through a symbolic link, a dangling one too, writes the file it names;
+// permission bits (and, where allowed, the owner) are kept.
+SaveStatus saveFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Saves the table as a channel list file with saveFile.
 SaveStatus saveChannelFile(const std::filesystem::path& path, const ChannelTable& table,
                            FileForm form);
 
-// Creates or truncates the file and writes the text, without backup. For exports.
-SaveStatus writeTextFile(const std::filesystem::path& path, std::string_view text);
-
-// Creates or truncates the file and writes the table, without backup. For transfer files.
+// Creates or truncates the file and writes the table, without backup. For the transfer file in
+// the editor's private folder.
 SaveStatus writeChannelFile(const std::filesystem::path& path, const ChannelTable& table,
                             FileForm form);
 

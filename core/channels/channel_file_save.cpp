@@ -2,7 +2,9 @@
 #include "core/channels/file_descriptor.h"
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,32 +15,84 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A new file beside the target, created exclusively so no other file is ever touched. Its
-// name has a fixed short length, so every name the folder takes for the target leaves room.
-FileDescriptor createTemporaryIn(const fs::path& directory, fs::path& tempPath) {
+constexpr int kMaxLinkHops = 40; // the system's own limit for links in one path
+
+// The file a save writes: its folder, held open so that every step names the file relative to
+// it and no path grows past the system's limit, and its name in that folder.
+struct Target {
+    FileDescriptor folder;
+    std::string name;
+
+    int dir() const { return folder.get(); }
+    const char* file() const { return name.c_str(); }
+};
+
+FileDescriptor openFolder(int at, const fs::path& path) {
+    const char* name = path.empty() ? "." : path.c_str();
+    int fd = ::openat(at, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // A folder this user may enter and write but not list still takes the save.
+    if (fd < 0 && errno == EACCES)
+        fd = ::openat(at, name, O_PATH | O_DIRECTORY | O_CLOEXEC);
+    return FileDescriptor(fd);
+}
+
+// Follows symbolic links, dangling ones too, to the file they name: the link stays a link, and
+// a save through a dangling one creates the file it names.
+std::optional<Target> resolveTarget(const fs::path& path) {
+    Target target{openFolder(AT_FDCWD, path.parent_path()), path.filename().string()};
+    for (int hop = 0;
+         target.folder.valid() && !target.name.empty() && target.name != "." && target.name != "..";
+         ++hop) {
+        char link[PATH_MAX];
+        const ssize_t length = ::readlinkat(target.dir(), target.file(), link, sizeof link);
+        if (length < 0) {
+            if (errno == EINVAL || errno == ENOENT) // not a link, or nothing there yet
+                return target;
+            return std::nullopt;
+        }
+        if (hop == kMaxLinkHops || static_cast<std::size_t>(length) == sizeof link)
+            return std::nullopt;
+        const fs::path next(std::string(link, static_cast<std::size_t>(length)));
+        if (next.has_parent_path())
+            target.folder =
+                openFolder(next.is_absolute() ? AT_FDCWD : target.dir(), next.parent_path());
+        target.name = next.filename().string();
+    }
+    return std::nullopt;
+}
+
+std::string backupNameOf(const Target& target) {
+    const long longest = ::fpathconf(target.dir(), _PC_NAME_MAX);
+    return backupNameFor(target.name, longest > 0 ? static_cast<std::size_t>(longest) : NAME_MAX);
+}
+
+// A new file in the folder, created exclusively so no other file is ever touched. Its name has
+// a fixed short length, so every name the folder takes for the target leaves room.
+FileDescriptor createTemporaryIn(int folder, std::string& name) {
     static constexpr char kLetters[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device entropy;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = ".kanalo-";
+        name = ".kanalo-";
         for (int i = 0; i < 6; ++i)
             name += kLetters[entropy() % (sizeof kLetters - 1)];
-        tempPath = directory / name;
-        FileDescriptor fd(
-            ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+        FileDescriptor fd(::openat(folder, name.c_str(),
+                                   O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
         if (fd.valid() || errno != EEXIST)
             return fd;
     }
     return FileDescriptor();
 }
 
-// Writes the bytes to a new file at a path that must not exist yet.
-bool writeNewFile(const fs::path& to, std::string_view bytes) {
-    FileDescriptor fd(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+// Writes the bytes to a new file of that name, which must not exist yet; nothing is left
+// behind on failure.
+bool writeNewFile(int folder, const std::string& name, std::string_view bytes) {
+    FileDescriptor fd(
+        ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
     if (!fd.valid())
         return false;
     if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.close()) {
-        ::unlink(to.c_str());
+        ::unlinkat(folder, name.c_str(), 0);
         return false;
     }
     return true;
@@ -46,21 +100,18 @@ bool writeNewFile(const fs::path& to, std::string_view bytes) {
 
 // Keeps the existing file under the backup name unless a backup exists already. Reports
 // whether a new backup was made, so a failed save can take it back.
-bool makeBackup(const fs::path& existing, const fs::path& backup) {
-    if (::link(existing.c_str(), backup.c_str()) == 0)
+bool makeBackup(const Target& target, const std::string& backup) {
+    if (::linkat(target.dir(), target.file(), target.dir(), backup.c_str(), 0) == 0)
         return true;
     if (errno == EEXIST)
         return false;
-    // Some file systems have no hard links; a copy serves as well. Any other failure (a
-    // folder that takes no new file) is ignored, as an existing backup would be.
+    // Some file systems have no hard links; a copy serves as well. Any other failure (a folder
+    // that takes no new file) is ignored, as an existing backup would be.
+    FileDescriptor fd(
+        ::openat(target.dir(), target.file(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     std::string bytes;
-    return readWholeFile(existing, bytes) == LoadStatus::Ok && writeNewFile(backup, bytes);
-}
-
-void syncDirectory(const fs::path& directory) {
-    FileDescriptor fd(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.valid())
-        ::fsync(fd.get());
+    return fd.valid() && readOpenFile(fd.get(), bytes) == LoadStatus::Ok &&
+           writeNewFile(target.dir(), backup, bytes);
 }
 
 // The replacement takes over the old file's owner where this user may give it (root saving
@@ -72,50 +123,62 @@ bool takeOverAttributes(int fd, const struct stat& old) {
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
-// Writes the complete new content to the temporary file, then renames it over the target. A
-// failure before the rename leaves the target and its backup as they were.
-SaveStatus renameOver(const fs::path& target, FileDescriptor temp, const fs::path& tempPath,
-                      std::string_view text, const struct stat* old) {
-    const bool written = writeAll(temp.get(), text) &&
-                         (!old || takeOverAttributes(temp.get(), *old)) && ::fsync(temp.get()) == 0;
-    if (!temp.close() || !written) {
-        ::unlink(tempPath.c_str());
-        return SaveStatus::WriteError;
-    }
-    const fs::path backup = backupPathFor(target);
-    const bool madeBackup = old && makeBackup(target, backup);
-    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
-        ::unlink(tempPath.c_str());
-        if (madeBackup)
-            ::unlink(backup.c_str());
-        return SaveStatus::WriteError;
-    }
-    syncDirectory(tempPath.parent_path());
-    return SaveStatus::Ok;
-}
-
-bool overwriteFromStart(int fd, std::string_view bytes) {
-    return ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, bytes) &&
-           ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
-}
-
-// For a folder that takes no new file: the file itself is overwritten. Its old bytes are kept
-// in memory first and written back when the new ones cannot be written, so a failure still
-// changes nothing.
-SaveStatus overwriteInPlace(const fs::path& target, std::string_view text) {
-    FileDescriptor fd(::open(target.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+// For a file that must keep its place (another name links to it, a folder refuses to replace
+// it or takes no new file): the file itself is overwritten. Its old bytes are kept in memory
+// and in a copy first, and written back when the new ones cannot be written; the copy stays
+// as the backup when even that fails.
+SaveStatus overwriteInPlace(const Target& target, std::string_view bytes) {
+    FileDescriptor fd(::openat(target.dir(), target.file(),
+                               O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW));
     std::string old;
     if (!fd.valid() || readOpenFile(fd.get(), old) != LoadStatus::Ok)
         return SaveStatus::WriteError; // without the old bytes a failure could not be undone
     // A copy, not a link: a link would share the bytes about to be overwritten.
-    const fs::path backup = backupPathFor(target);
-    const bool madeBackup = writeNewFile(backup, old);
-    if (overwriteFromStart(fd.get(), text))
+    const std::string backup = backupNameOf(target);
+    const bool madeBackup = writeNewFile(target.dir(), backup, old);
+    if (overwriteFromStart(fd.get(), bytes))
         return fd.close() ? SaveStatus::Ok : SaveStatus::WriteError;
-    overwriteFromStart(fd.get(), old);
-    if (madeBackup)
-        ::unlink(backup.c_str());
+    if (overwriteFromStart(fd.get(), old) && madeBackup)
+        ::unlinkat(target.dir(), backup.c_str(), 0);
     return SaveStatus::WriteError;
+}
+
+// Writes the complete new content to a temporary file beside the target, then renames it over
+// the target. A failure before the rename leaves the target and its backup as they were; a
+// rename the folder refuses falls back to the save in place.
+SaveStatus replaceByRename(const Target& target, std::string_view bytes, const struct stat* old) {
+    std::string tempName;
+    FileDescriptor temp = createTemporaryIn(target.dir(), tempName);
+    if (!temp.valid())
+        return old ? overwriteInPlace(target, bytes) : SaveStatus::WriteError;
+    const bool written = writeAll(temp.get(), bytes) &&
+                         (!old || takeOverAttributes(temp.get(), *old)) && ::fsync(temp.get()) == 0;
+    if (!temp.close() || !written) {
+        ::unlinkat(target.dir(), tempName.c_str(), 0);
+        return SaveStatus::WriteError;
+    }
+    const std::string backup = old ? backupNameOf(target) : std::string();
+    const bool madeBackup = old && makeBackup(target, backup);
+    if (::renameat(target.dir(), tempName.c_str(), target.dir(), target.file()) == 0) {
+        ::fsync(target.dir());
+        return SaveStatus::Ok;
+    }
+    const int refusal = errno;
+    ::unlinkat(target.dir(), tempName.c_str(), 0);
+    if (madeBackup)
+        ::unlinkat(target.dir(), backup.c_str(), 0);
+    if (old && (refusal == EPERM || refusal == EACCES || refusal == EBUSY))
+        return overwriteInPlace(target, bytes);
+    return SaveStatus::WriteError;
+}
+
+// A sticky folder (such as /tmp) lets only the file's owner, the folder's owner and root
+// replace or remove a file; a backup link to another user's file could not be taken back.
+bool folderRefusesReplacing(int folder, const struct stat& file) {
+    struct stat info {};
+    const uid_t user = ::geteuid();
+    return ::fstat(folder, &info) == 0 && (info.st_mode & S_ISVTX) && user != 0 &&
+           file.st_uid != user && info.st_uid != user;
 }
 
 // A device or a pipe cannot be replaced and gets no backup; it is written directly.
@@ -127,60 +190,44 @@ SaveStatus writeToDevice(FileDescriptor fd, std::string_view text) {
     return SaveStatus::Ok;
 }
 
-// Saving through a symbolic link writes the file it names, so the link stays a link.
-fs::path resolveLink(const fs::path& path) {
-    std::error_code error;
-    fs::path target =
-        fs::is_symlink(fs::symlink_status(path, error)) ? fs::weakly_canonical(path, error) : path;
-    return error ? path : target;
-}
-
 } // namespace
 
-SaveStatus writeTextFile(const fs::path& path, std::string_view text) {
+SaveStatus writeChannelFile(const fs::path& path, const ChannelTable& table, FileForm form) {
     // Non-blocking, so a pipe without a reader fails at once instead of hanging the writer.
     FileDescriptor fd(::open(
         path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
-    if (!fd.valid() || !writeAll(fd.get(), text) || !fd.close())
+    if (!fd.valid() || !writeAll(fd.get(), writeChannelText(table, form)) || !fd.close())
         return SaveStatus::WriteError;
     return SaveStatus::Ok;
 }
 
-SaveStatus writeChannelFile(const fs::path& path, const ChannelTable& table, FileForm form) {
-    return writeTextFile(path, writeChannelText(table, form));
+SaveStatus saveChannelFile(const fs::path& path, const ChannelTable& table, FileForm form) {
+    return saveFile(path, writeChannelText(table, form));
 }
 
-SaveStatus saveChannelFile(const fs::path& path, const ChannelTable& table, FileForm form) {
-    const std::string text = writeChannelText(table, form);
-    const fs::path target = resolveLink(path);
-    const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
-
-    fs::path tempPath;
+SaveStatus saveFile(const fs::path& path, std::string_view bytes) {
+    const std::optional<Target> target = resolveTarget(path);
+    if (!target)
+        return SaveStatus::WriteError;
     struct stat old {};
-    if (::stat(target.c_str(), &old) != 0) {
-        if (errno != ENOENT)
-            return SaveStatus::WriteError;
-        FileDescriptor temp = createTemporaryIn(directory, tempPath);
-        if (!temp.valid())
-            return SaveStatus::WriteError;
-        return renameOver(target, std::move(temp), tempPath, text, nullptr);
-    }
-    if (S_ISDIR(old.st_mode))
+    if (::fstatat(target->dir(), target->file(), &old, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT ? replaceByRename(*target, bytes, nullptr) : SaveStatus::WriteError;
+    if (S_ISDIR(old.st_mode) || S_ISLNK(old.st_mode))
         return SaveStatus::WriteError;
     // Opening for writing asks the system whether this user may write the file (mode, owner,
     // access lists, read-only mounts) and changes nothing. A file the user may not write is
     // never replaced, however writable its folder is.
-    FileDescriptor check(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    FileDescriptor check(
+        ::openat(target->dir(), target->file(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!check.valid())
         return SaveStatus::WriteError;
     if (!S_ISREG(old.st_mode))
-        return writeToDevice(std::move(check), text);
+        return writeToDevice(std::move(check), bytes);
     check.close();
-
-    FileDescriptor temp = createTemporaryIn(directory, tempPath);
-    if (!temp.valid())
-        return overwriteInPlace(target, text);
-    return renameOver(target, std::move(temp), tempPath, text, &old);
+    // Every name of a hard-linked file must see the new list.
+    if (old.st_nlink > 1 || folderRefusesReplacing(target->dir(), old))
+        return overwriteInPlace(*target, bytes);
+    return replaceByRename(*target, bytes, &old);
 }
 
 } // namespace kanalo

@@ -11,6 +11,16 @@ FileDescriptor::~FileDescriptor() {
         ::close(fd_);
 }
 
+FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = other.fd_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
 bool FileDescriptor::close() {
     const int fd = fd_;
     fd_ = -1;
@@ -28,6 +38,17 @@ bool writeAll(int fd, std::string_view bytes) {
     }
     return true;
 }
+
+namespace {
+
+bool rewriteFromStart(int fd, std::string_view bytes) {
+    return ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, bytes) &&
+           ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+}
+
+} // namespace
+
+OverwriteFunction overwriteFromStart = rewriteFromStart;
 
 LoadStatus readOpenFile(int fd, std::string& bytes) {
     struct stat info {};

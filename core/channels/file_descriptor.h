@@ -14,6 +14,7 @@ public:
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept;
     ~FileDescriptor();
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
@@ -26,6 +27,12 @@ private:
 
 // Writes all bytes at the descriptor's position, retrying short writes.
 bool writeAll(int fd, std::string_view bytes);
+
+// Rewrites an open file from its start with the bytes, cuts what followed and syncs it: the one
+// write that changes a file in place. A test may replace it with one that fails, as a disk
+// that fills up between two writes does.
+using OverwriteFunction = bool (*)(int fd, std::string_view bytes);
+extern OverwriteFunction overwriteFromStart;
 
 // Reads the whole content of an open file: only a regular file of at most
 // kMaxChannelFileSize bytes is read. Anything else is CannotOpen (devices, pipes, sockets,

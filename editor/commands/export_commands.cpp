@@ -35,7 +35,7 @@ QString ExportCommands::chooseFile(const QString& filter, const QString& suffix)
 }
 
 bool ExportCommands::write(const QString& path, const std::string& text) {
-    if (writeTextFile(QFile::encodeName(path).toStdString(), text) != SaveStatus::Ok) {
+    if (saveFile(QFile::encodeName(path).toStdString(), text) != SaveStatus::Ok) {
         context_.prompter().error(context_.widget(), kanalo::text("File write error."));
         return false;
     }

@@ -34,7 +34,10 @@ TEST(VdrCommands, ImportTheSampleThenExportItAsVdrAndCsv) {
     EXPECT_EQ(std::as_const(*table).tv().occupiedCount(), 20u);
     EXPECT_EQ(std::as_const(*table).radio().occupiedCount(), 8u);
 
+    // An export replaces a file as a save does: the old one stays as the backup.
+    test::writeFile(dir / "out.conf", "old\n");
     ASSERT_EQ(runKanaloList(dir, {"export-vdr", list, (dir / "out.conf").string()}).exitCode, 0);
+    EXPECT_EQ(readFile(dir / "out.bak"), "old\n");
     const std::string conf = readFile(dir / "out.conf");
     EXPECT_EQ(lineOf(conf, 0), ":TV");
     EXPECT_EQ(lineOf(conf, 1), "Nordlicht TV;Nord Medien:12422:HC34M2S0:S19.2E:27500:1201:1202:"

@@ -1,14 +1,18 @@
 #include "core/channels/channel_file.h"
+#include "core/channels/file_descriptor.h"
 #include "tests/support/test_files.h"
 #include "tests/support/unprivileged.h"
 
+#include <climits>
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace kanalo {
 namespace {
@@ -251,6 +255,138 @@ TEST(SaveAsUser, ReadOnlyFolderIsSavedInPlaceAndAFailedWriteIsUndone) {
 
     EXPECT_EQ(saveAsUser(list, *fullTable(), 4096), SaveStatus::WriteError);
     EXPECT_EQ(readFile(list), saved);
+}
+
+// The places a save can meet, each with what it must leave behind. "asUser" saves as an
+// unprivileged user (permissions bind), "writeLimit" makes writes fail beyond that many bytes.
+struct SaveCase {
+    const char* name;
+    std::function<fs::path(const TempDir&)> prepare; // returns the path saved to
+    bool asUser = false;
+    rlim_t writeLimit = 0;
+    SaveStatus expected = SaveStatus::Ok;
+    std::function<void(const TempDir&, const fs::path&)> check;
+};
+
+fs::path stickyFolderWithRootsFile(const TempDir& dir) {
+    fs::create_directory(dir / "shared");
+    fs::permissions(dir / "shared", fs::perms::all | fs::perms::sticky_bit);
+    writeFile(dir / "shared" / "list.dat", kOldContent);
+    fs::permissions(dir / "shared" / "list.dat",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                        fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
+    return dir / "shared" / "list.dat";
+}
+
+bool holdsNew(const fs::path& path) {
+    return fs::exists(path) && readFile(path).find("\"New\"") != std::string::npos;
+}
+
+// A disk that fails every in-place write, the old bytes written back included.
+class FailingOverwrites {
+public:
+    FailingOverwrites() : saved_(overwriteFromStart) {
+        overwriteFromStart = [](int, std::string_view) { return false; };
+    }
+    ~FailingOverwrites() { overwriteFromStart = saved_; }
+
+private:
+    OverwriteFunction saved_;
+};
+
+TEST(SaveCases, EachPlaceKeepsItsRules) {
+    const std::vector<SaveCase> cases{
+        {"a dangling link: the link stays, its target is created",
+         [](const TempDir& dir) {
+             fs::create_directory(dir / "sub");
+             fs::create_directory(dir / "other");
+             fs::create_symlink("../other/nothere.dat", dir / "sub" / "dang.dat");
+             return dir / "sub" / "dang.dat";
+         },
+         false, 0, SaveStatus::Ok,
+         [](const TempDir& dir, const fs::path& saved) {
+             EXPECT_TRUE(fs::is_symlink(fs::symlink_status(saved)));
+             EXPECT_TRUE(holdsNew(dir / "other" / "nothere.dat"));
+         }},
+        {"someone else's file in a sticky folder is saved in place", stickyFolderWithRootsFile,
+         true, 0, SaveStatus::Ok,
+         [](const TempDir& dir, const fs::path& saved) {
+             EXPECT_TRUE(holdsNew(saved));
+             EXPECT_EQ(fs::status(saved).permissions() & fs::perms::all,
+                       fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                           fs::perms::group_write | fs::perms::others_read |
+                           fs::perms::others_write);
+             EXPECT_EQ(readFile(dir / "shared" / "list.bak"), kOldContent);
+         }},
+        {"a failed save in a sticky folder leaves no backup behind", stickyFolderWithRootsFile,
+         true, 4096, SaveStatus::WriteError,
+         [](const TempDir& dir, const fs::path& saved) {
+             EXPECT_EQ(readFile(saved), kOldContent);
+             EXPECT_EQ(entriesIn(dir / "shared"), 1u);
+         }},
+        {"a 255-byte name without a dot gets a backup cut to fit",
+         [](const TempDir& dir) {
+             writeFile(dir / std::string(255, 'n'), kOldContent);
+             return dir / std::string(255, 'n');
+         },
+         false, 0, SaveStatus::Ok,
+         [](const TempDir& dir, const fs::path& saved) {
+             EXPECT_TRUE(holdsNew(saved));
+             EXPECT_EQ(readFile(dir / (std::string(251, 'n') + ".bak")), kOldContent);
+         }},
+        {"a new file whose temporary path would pass PATH_MAX",
+         [](const TempDir& dir) {
+             fs::path deep = dir.path();
+             const std::size_t folderLength = PATH_MAX - 12;
+             while (deep.native().size() + 202 < folderLength)
+                 deep /= std::string(100, 'd');
+             deep /= std::string(folderLength - deep.native().size() - 1, 'e');
+             fs::create_directories(deep);
+             return deep / "a.dat";
+         },
+         false, 0, SaveStatus::Ok,
+         [](const TempDir&, const fs::path& saved) { EXPECT_TRUE(holdsNew(saved)); }},
+        {"every name of a hard-linked file sees the new list",
+         [](const TempDir& dir) {
+             writeFile(dir / "a.dat", kOldContent);
+             fs::create_hard_link(dir / "a.dat", dir / "b.dat");
+             return dir / "a.dat";
+         },
+         false, 0, SaveStatus::Ok,
+         [](const TempDir& dir, const fs::path& saved) {
+             EXPECT_TRUE(holdsNew(dir / "b.dat"));
+             EXPECT_EQ(fs::hard_link_count(saved), 2u);
+             EXPECT_EQ(readFile(dir / "a.bak"), kOldContent);
+             EXPECT_EQ(fs::hard_link_count(dir / "a.bak"), 1u);
+         }},
+    };
+    for (const SaveCase& saveCase : cases) {
+        SCOPED_TRACE(saveCase.name);
+        TempDir dir;
+        giveToUnprivileged(dir.path());
+        const fs::path path = saveCase.prepare(dir);
+        const auto table = saveCase.writeLimit ? fullTable() : tableNamed("New");
+        const SaveStatus status = saveCase.asUser ? saveAsUser(path, *table, saveCase.writeLimit)
+                                                  : saveChannelFile(path, *table, FileForm::Long);
+        EXPECT_EQ(status, saveCase.expected);
+        try {
+            saveCase.check(dir, path);
+        } catch (const std::exception& missing) {
+            ADD_FAILURE() << missing.what();
+        }
+    }
+}
+
+TEST(SaveFailure, AFailedWriteBackKeepsTheBackupThatHoldsTheOldList) {
+    TempDir dir;
+    writeFile(dir / "a.dat", kOldContent);
+    fs::create_hard_link(dir / "a.dat", dir / "b.dat");
+    {
+        FailingOverwrites failing;
+        EXPECT_EQ(saveChannelFile(dir / "a.dat", *tableNamed("New"), FileForm::Long),
+                  SaveStatus::WriteError);
+    }
+    EXPECT_EQ(readFile(dir / "a.bak"), kOldContent);
 }
 
 TEST(WriteFile, TruncatesWithoutBackup) {
