@@ -26,7 +26,7 @@ const char* statusMessage(SaveStatus status) {
     return status == SaveStatus::Ok ? "" : "File write error.";
 }
 
-LoadStatus readWholeFile(const fs::path& path, std::string& bytes) {
+LoadStatus readWholeFile(const fs::path& path, std::string& bytes, FileStamp* stamp) {
     // Devices are refused before they are opened: opening one can have effects of its own.
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
@@ -36,12 +36,15 @@ LoadStatus readWholeFile(const fs::path& path, std::string& bytes) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!fd.valid())
         return LoadStatus::CannotOpen;
-    return readOpenFile(fd.get(), bytes);
+    const LoadStatus status = readOpenFile(fd.get(), bytes);
+    if (stamp && status == LoadStatus::Ok && ::fstat(fd.get(), &info) == 0)
+        *stamp = FileStamp::of(info, bytes);
+    return status;
 }
 
-LoadStatus loadChannelFile(const fs::path& path, ChannelTable& table) {
+LoadStatus loadChannelFile(const fs::path& path, ChannelTable& table, FileStamp* stamp) {
     std::string bytes;
-    const LoadStatus status = readWholeFile(path, bytes);
+    const LoadStatus status = readWholeFile(path, bytes, stamp);
     if (status == LoadStatus::Ok)
         readChannelText(bytes, table);
     return status;

@@ -2,6 +2,7 @@
 
 #include "core/channels/channel_file_writer.h"
 #include "core/channels/channel_table.h"
+#include "core/channels/file_stamp.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -23,11 +24,13 @@ constexpr std::uintmax_t kMaxChannelFileSize = 16u << 20;
 // Reads a whole file into memory; every file input goes through here. Only regular files are
 // read: a device, pipe, socket or folder is CannotOpen at once (opening never waits for a
 // writer), a file over kMaxChannelFileSize is ReadError without being read. On failure the
-// output is left untouched.
-LoadStatus readWholeFile(const std::filesystem::path& path, std::string& bytes);
+// output is left untouched. With a stamp, the stamp of what was read is stored there.
+LoadStatus readWholeFile(const std::filesystem::path& path, std::string& bytes,
+                         FileStamp* stamp = nullptr);
 
 // Reads a channel list file into the table. On failure the table is left untouched.
-LoadStatus loadChannelFile(const std::filesystem::path& path, ChannelTable& table);
+LoadStatus loadChannelFile(const std::filesystem::path& path, ChannelTable& table,
+                           FileStamp* stamp = nullptr);
 
 // The backup name of a list file: the name cut at its last "." (when it has one) plus ".bak".
 // A name that would pass the folder's longest name is cut at its end first, by whole UTF-8

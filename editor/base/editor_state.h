@@ -2,6 +2,7 @@
 
 #include "core/channels/channel_file_writer.h"
 #include "core/channels/channel_table.h"
+#include "core/channels/file_stamp.h"
 #include "core/format/column_set.h"
 #include "editor/base/editor_settings.h"
 #include "editor/base/start_up.h"
@@ -26,8 +27,9 @@ struct EditorState {
 
     bool modified = false;
     QString currentPath;
-    QString fileTitle;   // the current path's file name
-    QString updateTitle; // the Update-List file's name
+    FileStamp currentFileStamp; // the current path as last read or saved
+    QString fileTitle;          // the current path's file name
+    QString updateTitle;        // the Update-List file's name
     bool numbersUnsorted = false;
 
     // Until the first load every command that needs a list is disabled.

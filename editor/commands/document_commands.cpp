@@ -73,7 +73,9 @@ bool DocumentCommands::loadFile(const QString& path) {
         created = std::make_unique<ChannelTable>();
         table = created.get();
     }
-    const LoadStatus result = loadChannelFile(QFile::encodeName(path).toStdString(), *table);
+    FileStamp stamp;
+    const LoadStatus result =
+        loadChannelFile(QFile::encodeName(path).toStdString(), *table, &stamp);
     if (result != LoadStatus::Ok) {
         context_.clearStatus();
         context_.prompter().error(context_.widget(), text(loadMessage(result)));
@@ -90,6 +92,7 @@ bool DocumentCommands::loadFile(const QString& path) {
     }
     context_.clearStatus();
     setCurrentFile(path);
+    state().currentFileStamp = stamp;
     context_.listReplaced(false, true);
     context_.updateCommandStates();
     return true;
@@ -104,11 +107,22 @@ bool DocumentCommands::saveFile(const QString& path) {
                                           "reassigned.\nDo you want to save now anyway ?"),
                                      false) != Prompter::Answer::Yes)
         return false;
-    if (saveChannelFile(QFile::encodeName(path).toStdString(), *state().mainTable,
-                        state().fileForm()) != SaveStatus::Ok) {
+    const std::string file = QFile::encodeName(path).toStdString();
+    // Another program (or a second Kanalo) may have saved this file since it was read here.
+    const bool currentFile =
+        !state().currentPath.isEmpty() &&
+        QFileInfo(path).absoluteFilePath() == QFileInfo(state().currentPath).absoluteFilePath();
+    if (currentFile && changedSince(file, state().currentFileStamp) &&
+        context_.prompter().question(context_.widget(),
+                                     text("The file has been changed by another program since it "
+                                          "was opened. Overwrite it?"),
+                                     false) != Prompter::Answer::Yes)
+        return false;
+    if (saveChannelFile(file, *state().mainTable, state().fileForm()) != SaveStatus::Ok) {
         context_.prompter().error(context_.widget(), text("File write error."));
         return false;
     }
+    state().currentFileStamp = readFileStamp(file);
     return true;
 }
 

@@ -107,6 +107,36 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(f.dir.filePath("main.bak")));
     }
 
+    // A lost update: what another program wrote since the list was read is never overwritten
+    // unasked; a touch alone, Save As to another name and the saved file itself do not ask.
+    void saveAsksBeforeOverwritingAnOutsideChange() {
+        Fixture f;
+        const QString path = f.write("list.dat", test::sampleListBytes());
+        QVERIFY(f.frame->loadFile(path));
+        const QByteArray outside = test::sampleListBytes() + test::sampleListBytes().left(80);
+        f.write("list.dat", outside);
+        f.frame->setModified(true);
+        f.prompts.answers = {Answer::No};
+        f.trigger(Command::Save);
+        QCOMPARE(f.prompts.shown, QStringList{"The file has been changed by another program "
+                                              "since it was opened. Overwrite it?"});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), outside);
+        QVERIFY(f.state().modified && !QFile::exists(f.dir.filePath("list.bak")));
+
+        f.prompts.fileNames = {f.dir.filePath("other.dat")};
+        f.trigger(Command::SaveAs);
+        QCOMPARE(f.prompts.shown.size(), 1);
+        f.write("other.dat", test::sampleListBytes()); // the same bytes, written anew
+        f.frame->setModified(true);
+        f.trigger(Command::Save);
+        f.frame->setModified(true);
+        f.trigger(Command::Save);
+        QCOMPARE(f.prompts.shown.size(), 1);
+        QVERIFY(!f.state().modified);
+    }
+
     void failedRecentOpenDropsTheEntry() {
         Fixture f(QStringLiteral("[Recent File List]\nFile1=/nonexistent/a.dat\n"));
         QCOMPARE(f.state().settings.recentFiles.size(), 1);

@@ -1349,5 +1349,9 @@ Wiederholen</translation>
         <comment>undo step</comment>
         <translation>Sortieren</translation>
     </message>
+    <message>
+        <source>The file has been changed by another program since it was opened. Overwrite it?</source>
+        <translation>Die Datei wurde seit dem Öffnen von einem anderen Programm geändert. Überschreiben?</translation>
+    </message>
 </context>
 </TS>
