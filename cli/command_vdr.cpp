@@ -28,6 +28,8 @@ int runImportVdr(const Arguments& args) {
         return fail(statusMessage(status));
     auto table = std::make_unique<ChannelTable>();
     const VdrImportCounts counts = importVdrText(text, *table);
+    if (counts.imported() == 0)
+        return fail(("Wrong file version.\n" + vdrImportSummary(counts)).c_str());
     if (const int failed = saveTable(args[1], *table, *form))
         return failed;
     return writeToStdout(vdrImportSummary(counts) + "\n");

@@ -26,8 +26,11 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Decodes one UTF-8 sequence at pos; nullopt for malformed input.
+// Decodes one UTF-8 sequence at pos; nullopt for malformed input: a bad or missing
+// continuation byte, an overlong form (C0 80 would smuggle in a NUL, C0 BB a ';'), a surrogate
+// or a code point above U+10FFFF.
 std::optional<char32_t> nextUtf8(std::string_view text, std::size_t& pos) {
+    static constexpr std::array<char32_t, 4> kShortest{0, 0x80, 0x800, 0x10000};
     const auto lead = static_cast<unsigned char>(text[pos++]);
     if (lead < 0x80)
         return lead;
@@ -41,6 +44,9 @@ std::optional<char32_t> nextUtf8(std::string_view text, std::size_t& pos) {
             return std::nullopt;
         c = (c << 6) | (next & 0x3F);
     }
+    if (c < kShortest[static_cast<std::size_t>(extra)] || (c >= 0xD800 && c <= 0xDFFF) ||
+        c > 0x10FFFF)
+        return std::nullopt;
     return c;
 }
 

@@ -40,10 +40,14 @@ void appendNumber(std::string& out, unsigned value) {
     out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
-// Receiver bytes, padding blanks trimmed, as UTF-8.
+// Receiver bytes, padding blanks trimmed, as UTF-8. A text a spreadsheet would take for a
+// formula ("=1+1", "@SUM(A1)") gets a leading apostrophe, which keeps it text.
 void appendText(std::string& out, std::string_view bytes) {
     out += ',';
-    appendCsvField(out, windows1252ToUtf8(trimmed(bytes)));
+    std::string text = windows1252ToUtf8(trimmed(bytes));
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos)
+        text.insert(0, 1, '\'');
+    appendCsvField(out, text);
 }
 
 } // namespace

@@ -30,18 +30,21 @@ struct VdrImportCounts {
     std::size_t listsFull = 0; // beyond 1999 channels of a list
 
     std::size_t skipped() const { return dvbS2 + notSatellite + unreadable + listsFull; }
+    // A file that brings no channel is refused before anything is replaced.
+    std::size_t imported() const { return tv + radio; }
 };
 
 // The satellite id of an orbital position in tenths of a degree: three decimal digits, one per
 // hexadecimal digit, and bit 15 for east. Nothing for positions of 100 degrees and more.
 std::optional<std::int32_t> satelliteIdOfPosition(unsigned tenths, bool east);
 
-// True when some line is a satellite channel line: at least 13 fields and a source such as
-// "S19.2E". Also how Open Update tells a channels.conf from a channel list file.
+// True when some line is a channel line: at least 13 fields and a source such as "S19.2E" or
+// "C" (cable), imported or not. Also how Open Update tells a channels.conf from a channel list
+// file.
 bool isVdrChannelText(std::string_view text);
 
-// Reads the whole file; WrongVersion when it holds no satellite channel line. On failure the
-// text is left untouched.
+// Reads the whole file; WrongVersion when it holds no channel line. On failure the text is
+// left untouched.
 DvbReadStatus readVdrFile(const std::filesystem::path& path, std::string& text);
 
 // Replaces the whole table with the DVB-S channels of the text in file order: video PID 0 to the

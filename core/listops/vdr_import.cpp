@@ -236,7 +236,8 @@ bool isVdrChannelText(std::string_view text) {
     bool found = false;
     forEachLine(text, [&found](std::string_view line) {
         const LineKind kind = parseLine(line).kind;
-        found = kind == LineKind::Channel || kind == LineKind::DvbS2;
+        found =
+            kind == LineKind::Channel || kind == LineKind::DvbS2 || kind == LineKind::NotSatellite;
         return !found;
     });
     return found;

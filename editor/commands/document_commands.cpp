@@ -245,14 +245,25 @@ void DocumentCommands::openUpdate() {
         context_.prompter().error(context_.widget(), text(loadMessage(result)));
         return;
     }
-    if (!state().updateTable)
-        state().updateTable = std::make_unique<ChannelTable>();
-    // A fresh scan in VDR's format is compared as it is; its summary says what it lacked.
+    // A fresh scan in VDR's format is compared as it is; its summary says what it lacked. One
+    // that brings no channel replaces nothing.
+    auto read = std::make_unique<ChannelTable>();
     QString summary;
-    if (isVdrChannelText(bytes))
-        summary = vdrSummaryText(importVdrText(bytes, *state().updateTable));
+    if (isVdrChannelText(bytes)) {
+        const VdrImportCounts counts = importVdrText(bytes, *read);
+        if (counts.imported() == 0) {
+            context_.clearStatus();
+            context_.prompter().error(context_.widget(), vdrRefusalText(counts));
+            return;
+        }
+        summary = vdrSummaryText(counts);
+    } else {
+        readChannelText(bytes, *read);
+    }
+    if (state().updateTable)
+        *state().updateTable = *read; // the table is kept for the whole run
     else
-        readChannelText(bytes, *state().updateTable);
+        state().updateTable = std::move(read);
     if (!state().showingUpdate)
         rememberTopLine(MainFirstLine);
     state().settings.updFolder = folderOf(path);

@@ -49,6 +49,10 @@ QString vdrSummaryText(const VdrImportCounts& counts) {
         .arg(counts.listsFull);
 }
 
+QString vdrRefusalText(const VdrImportCounts& counts) {
+    return text("Wrong file version.") + QStringLiteral("\n\n") + vdrSummaryText(counts);
+}
+
 ImportCommands::ImportCommands(EditorContext& context)
     : QObject(context.widget()), context_(context) {
     for (const Command command : {Command::ImportDvb, Command::ImportVdr}) {
@@ -168,8 +172,15 @@ bool ImportCommands::importVdrFile(const QString& path) {
     std::string text;
     if (!readFile(path, &readVdrFile, text))
         return false;
-    VdrImportCounts counts;
-    replaceMainList([&](ChannelTable& table) { counts = importVdrText(text, table); });
+    // Imported aside first: a file that brings no channel replaces nothing.
+    auto imported = std::make_unique<ChannelTable>();
+    const VdrImportCounts counts = importVdrText(text, *imported);
+    if (counts.imported() == 0) {
+        context_.clearStatus();
+        context_.prompter().error(context_.widget(), vdrRefusalText(counts));
+        return false;
+    }
+    replaceMainList([&](ChannelTable& table) { table = *imported; });
     const QString summary = vdrSummaryText(counts);
     context_.showStatus(summary);
     if (counts.skipped() > 0)

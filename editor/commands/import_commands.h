@@ -17,6 +17,8 @@ struct VdrImportCounts;
 
 // "%1 TV and %2 Radio channels imported." and, when anything was skipped, the reasons.
 QString vdrSummaryText(const VdrImportCounts& counts);
+// "Wrong file version." and the summary, for a file that brings no channel.
+QString vdrRefusalText(const VdrImportCounts& counts);
 
 // Import DVB Channel List and Import VDR Channel List: replace the main list with the channels
 // of a DVB2000 file (all of them or group by group) or of a VDR channels.conf, and leave a

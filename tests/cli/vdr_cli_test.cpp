@@ -57,6 +57,10 @@ TEST(VdrCommands, ImportTheSampleThenExportItAsVdrAndCsv) {
     result = runKanaloList(dir, {"import-vdr", kSampleList, list});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err, "Wrong file version.\n");
+    test::writeFile(dir / "s2.conf", "HD:11494:HS1:S19.2E:22000:5101:5102:0:0:1:0:0:0\n");
+    result = runKanaloList(dir, {"import-vdr", (dir / "s2.conf").string(), list});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.starts_with("Wrong file version.\n0 TV and 0 Radio")) << result.err;
     ASSERT_EQ(loadChannelFile(list, *table), LoadStatus::Ok);
     EXPECT_EQ(std::as_const(*table).tv().occupiedCount(), 20u);
     EXPECT_EQ(runKanaloList(dir, {"export-csv", list}).exitCode, 2);

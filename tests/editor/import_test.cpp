@@ -269,6 +269,26 @@ private Q_SLOTS:
         QCOMPARE(f.names(ListKind::Tv).front(), std::string("Nordlicht TV"));
         QCOMPARE(f.state().currentPath, main);
 
+        // A channels.conf from which no channel can be imported replaces nothing either, and
+        // says why.
+        const auto refusal = [](int dvbS2, int cable) {
+            return QStringLiteral("Wrong file version.\n\n0 TV and 0 Radio channels imported; 1 "
+                                  "skipped (DVB-S2: %1, not satellite: %2, unreadable: 0, lists "
+                                  "full: 0).")
+                .arg(dvbS2)
+                .arg(cable);
+        };
+        const QString s2 = f.write("s2.conf", "HD:11494:HS1:S19.2E:22000:5101:5102:0:0:1:0:0:0\n");
+        f.prompts.fileNames = {s2, f.write("c.conf", "K:346000:M256:C:6900:101:102:0:0:1:0:0:0\n"),
+                               s2, conf};
+        f.frame->action(Command::ImportVdr)->trigger();
+        f.frame->action(Command::ImportVdr)->trigger();
+        f.frame->action(Command::OpenUpdate)->trigger();
+        QCOMPARE(f.prompts.errors.mid(1),
+                 (QStringList{refusal(1, 0), refusal(0, 1), refusal(1, 0)}));
+        QCOMPARE(f.names(ListKind::Tv).front(), std::string("Nordlicht TV"));
+        QVERIFY(!f.state().showingUpdate && !f.state().modified);
+
         f.prompts.shown.clear();
         f.frame->action(Command::ImportVdr)->trigger();
         const QString summary = QStringLiteral("20 TV and 8 Radio channels imported; 3 skipped "

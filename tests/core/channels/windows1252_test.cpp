@@ -25,5 +25,18 @@ TEST(Windows1252, ConvertsTextsAndRefusesWhatHasNoByte) {
     EXPECT_FALSE(utf8ToWindows1252("\xFF").has_value());
 }
 
+// Overlong forms, surrogates and code points beyond Unicode are invalid bytes, not the
+// characters they would spell: no NUL, no separator of a foreign format slips through.
+TEST(Windows1252, RefusesOverlongFormsSurrogatesAndCodePointsBeyondUnicode) {
+    for (const std::string_view bad :
+         {"\xC0\x80", "\xE0\x80\xBA", "\xC0\xBB", "\xC0\xAC", "\xC0\xAF", "\xF0\x80\x80\xBA",
+          "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+        EXPECT_FALSE(utf8ToWindows1252(bad).has_value());
+        const std::string lossy = utf8ToWindows1252Lossy(bad, '?');
+        EXPECT_EQ(lossy.find_first_of(std::string_view(":;,/\0", 5)), std::string::npos) << lossy;
+        EXPECT_EQ(lossy.size(), bad.size()) << "each byte stands for itself";
+    }
+}
+
 } // namespace
 } // namespace kanalo

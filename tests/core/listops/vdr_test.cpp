@@ -85,17 +85,19 @@ TEST(VdrReadFile, RefusesAFileWithoutASatelliteChannelLine) {
     std::string text = "untouched";
     EXPECT_EQ(readVdrFile(dir / "missing.conf", text), DvbReadStatus::CannotOpen);
     for (const std::string_view content :
-         {"", "# only a comment\n:Group\n", "Kabel:346000:M256:C:6900:101:102:0:0:1:0:0:0\n",
+         {"", "# only a comment\n:Group\n",
           "ASTRA 8192 11954000 h 27500   2 28006   255   256   255 1 \"Example\"\r\n"}) {
         test::writeFile(dir / "wrong.conf", content);
         EXPECT_EQ(readVdrFile(dir / "wrong.conf", text), DvbReadStatus::WrongVersion) << content;
     }
     EXPECT_EQ(text, "untouched");
-    // DVB-S2 only: a channels.conf, though nothing in it can be imported.
-    const std::string s2 = "HD:11494:HS1:S19.2E:22000:5101:5102:0:0:1:0:0:0\n";
-    test::writeFile(dir / "s2.conf", s2);
-    EXPECT_EQ(readVdrFile(dir / "s2.conf", text), DvbReadStatus::Ok);
-    EXPECT_EQ(text, s2);
+    // DVB-S2 or cable only: a channels.conf, though nothing in it can be imported.
+    for (const std::string_view content : {"HD:11494:HS1:S19.2E:22000:5101:5102:0:0:1:0:0:0\n",
+                                           "Kabel:346000:M256:C:6900:101:102:0:0:1:0:0:0\n"}) {
+        test::writeFile(dir / "none.conf", content);
+        EXPECT_EQ(readVdrFile(dir / "none.conf", text), DvbReadStatus::Ok);
+        EXPECT_EQ(text, content);
+    }
 }
 
 // Random lists of every field the format carries: names and bouquet names of any byte but
@@ -186,6 +188,22 @@ TEST(CsvExport, QuotesAsRfc4180AndShowsCellsAsTheListDoes) {
               "TV,2,\"Say \"\"Hi\"\", Süd\",8,Türksat 31.3° O,11954,H,27500,3/4,255,255,256,28006,"
               "1,1,3,\"Line\nbreak\"\r\n"
               "Radio,1,[Welle],32,User 15,12000,V,22000,---,81,,80,5,0,0,0,\r\n");
+
+    // Texts a spreadsheet would evaluate stay texts; numbers are left alone.
+    table->clear();
+    const std::string_view formulas[][2] = {
+        {"=1+1", "'=1+1"}, {"@SUM(A1)", "'@SUM(A1)"}, {"+cmd|x", "'+cmd|x"}, {"-2+3", "'-2+3"}};
+    for (std::size_t i = 0; i < std::size(formulas); ++i) {
+        ChannelRecord r = test::Channel{formulas[i][0]}.record();
+        r.setBouquetName(formulas[i][0]);
+        table->tv()[i] = r;
+    }
+    const std::string csv = writeCsvText(*table);
+    for (const auto& [formula, guarded] : formulas) {
+        EXPECT_NE(csv.find("," + std::string(guarded) + ",1,Astra"), std::string::npos);
+        EXPECT_NE(csv.find("," + std::string(guarded) + "\r\n"), std::string::npos);
+    }
+    EXPECT_EQ(csv.find(",=1+1"), std::string::npos);
 }
 
 } // namespace
