@@ -297,6 +297,24 @@ TEST(ListfetchFaults, NoiseBetweenLinesIsStoredButLosesNoListLine) {
     EXPECT_EQ(std::count(stored.begin(), stored.end(), '\n'), 5); // three lines, two noise lines
 }
 
+// A receiver that floods: both download tools give up past any list's length and keep no file
+// that would pass for a list.
+TEST(ListfetchFaults, MoreLinesThanAnyListEndWithAnError) {
+    std::string flood;
+    for (int line = 0; line < 4300; ++line)
+        flood += "noise " + std::to_string(line) + "\n";
+    for (const char* tool : {LISTFETCH_BINARY, LISTFETCH1_BINARY}) {
+        ScratchDir dir;
+        dir.write("list.dat", flood);
+        RunningBox box(dir, {"--list", dir.path("list.dat").string()});
+        const ProcessResult result = runProgram(tool, {"-p", "3", dir.path("out.dat").string()},
+                                                {"KANALO_COM3=" + dir.path("box").string()}, 30);
+        EXPECT_EQ(result.exitCode, 1) << tool;
+        EXPECT_EQ(result.err, "Error: the receiver sent more lines than a channel list holds.\n");
+        EXPECT_EQ(dir.read("out.dat"), "");
+    }
+}
+
 TEST(ListfetchFaults, FullDiskIsAFailureNotASuccess) {
     ScratchDir dir;
     dir.write("list.dat", "a\nb\n");

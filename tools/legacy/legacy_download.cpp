@@ -3,8 +3,10 @@
 #include "tools/legacy/legacy_session.h"
 #include "tools/legacy/legacy_words.h"
 #include "tools/seriallink/deadline.h"
+#include "tools/seriallink/protocol_words.h"
 
 #include <algorithm>
+#include <unistd.h>
 
 namespace kanalo::legacy {
 
@@ -26,13 +28,20 @@ int runDownload(const LegacyOptions& options, std::FILE* output) {
 
     // No start handshake: whatever comes before the start marker is list content too.
     std::string line;
-    for (;;) {
+    for (unsigned stored = 0;;) {
         if (!readOrReport(port, line))
             return 1;
         serial::pauseMs(breathMs);
         removeControlCharacters(line);
         bool stop = line.find(fetchStopMarker) != std::string::npos;
         if (!stop && line.find(fetchStartMarker) == std::string::npos) {
+            if (stored++ == serial::maxListLines) {
+                std::fputs(serial::tooManyLinesError, stderr);
+                std::fflush(output);
+                [[maybe_unused]] const int emptied = ::ftruncate(::fileno(output), 0);
+                port.close();
+                return 1;
+            }
             std::fwrite(line.data(), 1, line.size(), output);
             std::fputc('\n', output);
         }

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <string>
+#include <unistd.h>
 
 namespace kanalo::fetch {
 
@@ -30,6 +31,13 @@ int receiveList(serial::SerialLink& link, std::FILE* output, bool resetReceiverB
         }
         if (line.find(serial::fetchStopMarker) != std::string::npos)
             break;
+        if (stored == serial::maxListLines) {
+            std::fputs(serial::tooManyLinesError, stderr);
+            std::fflush(output);
+            [[maybe_unused]] const int emptied = ::ftruncate(::fileno(output), 0);
+            link.close();
+            return 1;
+        }
         // A full disk must not pass for a complete list.
         if (!storeLine(output, line)) {
             std::fputs("Error: unable to write file.\n", stderr);
