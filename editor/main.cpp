@@ -3,6 +3,7 @@
 #include "editor/base/editor_settings.h"
 #include "editor/base/prompter.h"
 #include "editor/base/start_up.h"
+#include "editor/base/termination_signals.h"
 #include "editor/mainwindow/main_frame.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch));
     // Ties the windows to the installed desktop entry (icon and name on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kanalo.Kanalo"));
+
+    const TerminationSignals terminationSignals;
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Channel list editor"));

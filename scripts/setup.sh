@@ -4,7 +4,7 @@
 KANALO_PACKAGES=(
     build-essential cmake ninja-build pkg-config git
     libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n qt6-svg-dev libgl-dev
     xvfb xauth poppler-utils imagemagick
     librsvg2-bin desktop-file-utils appstream groff-base man-db dpkg-dev file
 )

@@ -15,19 +15,23 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <csignal>
+#include <unistd.h>
 
 namespace kanalo {
 
 namespace {
 
 // Keeps the window painted while a tool runs: its output as it comes, and Cancel unless the
-// tool must not be interrupted.
+// tool must not be interrupted. Such a tool's window is not modal: the system drops a close
+// request for a window behind a modal one unseen, so the main window is disabled instead and
+// its close requests are answered here.
 class TransferProgress : public QDialog {
 public:
     TransferProgress(QWidget* parent, const QString& heading, const QString& refusal)
-        : QDialog(parent), refusal_(refusal) {
+        : QDialog(parent), refusal_(refusal), blocked_(parent ? parent->window() : nullptr) {
         setWindowTitle(QStringLiteral("Kanalo"));
-        setModal(true);
+        setModal(refusal_.isEmpty());
         auto* label = new QLabel(
             heading.isEmpty() ? text("Data transfer in progress - please wait ...") : heading,
             this);
@@ -45,6 +49,26 @@ public:
             layout->addWidget(buttons);
         }
         setObjectName(QStringLiteral("transferProgress"));
+        if (!refusal_.isEmpty() && blocked_) {
+            blocked_->installEventFilter(this);
+            blocked_->setEnabled(false);
+            setEnabled(true); // a window of its own stays usable
+        }
+    }
+
+    ~TransferProgress() override {
+        if (!refusal_.isEmpty() && blocked_) {
+            blocked_->removeEventFilter(this);
+            blocked_->setEnabled(true);
+        }
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != blocked_ || event->type() != QEvent::Close)
+            return QDialog::eventFilter(watched, event);
+        event->ignore();
+        prompter().error(this, refusal_);
+        return true;
     }
 
     // Escape and the close button end up here.
@@ -74,6 +98,7 @@ private:
     }
 
     QString refusal_;
+    QWidget* blocked_;
     QPlainTextEdit* output_;
     QString pending_;
 };
@@ -129,6 +154,16 @@ int ToolRunner::run(QWidget* parent, const ToolInvocation& tool, const QString& 
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setProgram(program);
     process.setArguments(arguments);
+    if (!uninterruptible.isEmpty()) {
+        // Nothing that ends the editor may reach the updater: its own session keeps the
+        // terminal's Ctrl+C and hang-up away, an ignored SIGPIPE lets it write on once the
+        // editor that read its output is gone, and it reads nothing.
+        process.setChildProcessModifier([] {
+            ::setsid();
+            std::signal(SIGPIPE, SIG_IGN);
+        });
+        process.setStandardInputFile(QProcess::nullDevice());
+    }
 
     TransferProgress progress(parent, heading, uninterruptible);
     QEventLoop loop;
@@ -155,17 +190,24 @@ int ToolRunner::run(QWidget* parent, const ToolInvocation& tool, const QString& 
     process.start();
     if (!process.waitForStarted(10000))
         return -1;
+    running_ = &process;
     progress.show();
     if (process.state() != QProcess::NotRunning)
         loop.exec();
     // Leaving the loop early (the application quitting) must not end an updater.
     process.waitForFinished(uninterruptible.isEmpty() ? 5000 : -1);
+    running_ = nullptr;
     drain();
     progress.hide();
     lastOutput_ = asTerminalShows(lastOutput_);
     if (cancelled || process.exitStatus() != QProcess::NormalExit)
         return -1;
     return process.exitCode();
+}
+
+void ToolRunner::stop() {
+    if (running_ && uninterruptible.isEmpty())
+        running_->kill();
 }
 
 } // namespace kanalo

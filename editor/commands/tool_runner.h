@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QProcess;
 class QWidget;
 
 namespace kanalo {
@@ -21,8 +22,10 @@ public:
     // The progress window's text; empty for the transfer text.
     QString heading;
     // Set for a tool that must never be interrupted (an updater writing the receiver's
-    // software): its window has no Cancel and answers a close request with this text, and the
-    // runner waits for the tool's end however long it takes. Empty: Cancel ends the tool.
+    // software): its window has no Cancel and answers a close request, its own or the main
+    // window's, with this text; the runner waits for the tool's end however long it takes, and
+    // the tool runs in a session of its own that outlives the editor. Empty: Cancel ends the
+    // tool.
     QString uninterruptible;
 
     ToolRunner();
@@ -42,9 +45,12 @@ public:
     static QString asTerminalShows(const QString& output);
     // The end of what the last tool printed, its counters reduced to their final state.
     QString lastOutput() const { return lastOutput_; }
+    // Ends the running tool, unless it must not be interrupted.
+    void stop();
 
 private:
     QString lastOutput_;
+    QProcess* running_ = nullptr;
 };
 
 } // namespace kanalo

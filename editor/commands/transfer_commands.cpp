@@ -6,13 +6,13 @@
 #include "editor/base/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
+#include "editor/base/termination_signals.h"
 #include "editor/base/texts.h"
 #include "editor/commands/document_commands.h"
 #include "editor/listview/row_list_view.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -57,19 +57,17 @@ TransferCommands::TransferCommands(EditorContext& context)
     connect(context_.action(Command::SoftwareUpdate), &QAction::triggered, this,
             &TransferCommands::softwareUpdate);
     context_.onCommandStatesUpdated(this, [this] { updateStates(); });
-    context_.widget()->installEventFilter(this);
+    if (TerminationSignals* signalling = TerminationSignals::instance())
+        connect(signalling, &TerminationSignals::terminating, this,
+                &TransferCommands::tidyUpBeforeTermination);
     updateStates();
 }
 
-// Closing the editor while an updater writes the receiver's software would leave the updater
-// without its parent; the user waits for its end instead.
-bool TransferCommands::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == context_.widget() && event->type() == QEvent::Close && updaterRunning_) {
-        event->ignore();
-        context_.prompter().error(context_.widget(), updateStillRunning());
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
+// A signal ends the editor without its destructors: the transfer tool goes with it (an updater
+// runs on), and so does the private folder.
+void TransferCommands::tidyUpBeforeTermination() {
+    runner_.stop();
+    folder_.remove();
 }
 
 // One tool at a time: two tools on one port would garble each other's bytes.
@@ -239,13 +237,11 @@ void TransferCommands::softwareUpdate() {
     ToolRunner updater = runner_;
     updater.heading = text("Box software update in progress - please wait ...");
     updater.uninterruptible = updateStillRunning();
-    updaterRunning_ = true;
     // The path goes to the updater as one argument, whatever characters it holds.
     const int exitCode = runTool(updater,
                                  softwareUpdater(state().receiver.boxType, state().settings.comPort,
                                                  QFile::encodeName(file).toStdString()),
                                  QString());
-    updaterRunning_ = false;
     if (exitCode == 0)
         context_.prompter().information(context_.widget(),
                                         text("The Box software update has ended successfully."));

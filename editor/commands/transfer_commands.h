@@ -13,8 +13,9 @@ struct EditorState;
 // Load Settings from Box, Send Setings to Box and the receiver software update: the editor
 // writes or expects a channel list file, starts the tool that suits the receiver type and
 // judges the transfer by the tool's exit code. The transfer files live in a private temporary
-// folder of this process, so two editors never share them. While a tool runs no other tool can
-// start, and while an updater runs the main window refuses to close.
+// folder of this process, so two editors never share them, and which goes with the editor also
+// when a signal ends it. While a tool runs no other tool can start, and while an updater runs
+// the main window refuses to close.
 class TransferCommands : public QObject {
     Q_OBJECT
 
@@ -28,9 +29,6 @@ public:
     ToolRunner& runner() { return runner_; }
     QString transferFile() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     EditorState& state();
     void updateStates();
@@ -39,12 +37,12 @@ private:
     void reportFailure(const ToolRunner& runner);
     int runTool(ToolRunner& runner, const ToolInvocation& tool, const QString& file,
                 const QString& captureFile = {});
+    void tidyUpBeforeTermination();
 
     EditorContext& context_;
     ToolRunner runner_;
     QTemporaryDir folder_;
     bool toolRunning_ = false;
-    bool updaterRunning_ = false;
 };
 
 } // namespace kanalo

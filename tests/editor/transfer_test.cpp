@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 using namespace kanalo;
 
@@ -233,11 +234,16 @@ private Q_SLOTS:
             auto* progress = editor.frame->findChild<QDialog*>(QStringLiteral("transferProgress"));
             if (!progress)
                 return;
-            modalWithoutCancel = QApplication::activeModalWidget() == progress &&
+            modalWithoutCancel = !editor.frame->isEnabled() && progress->isEnabled() &&
                                  !progress->findChild<QPushButton*>();
             seen = progress->findChild<QPlainTextEdit*>()->toPlainText();
             progress->reject(); // Escape or the window's close button
             closed = editor.frame->close();
+            // The window manager's close button, which the system drops for a window behind a
+            // modal one.
+            closed = closed ||
+                     QWindowSystemInterface::handleCloseEvent<
+                         QWindowSystemInterface::SynchronousDelivery>(editor.frame->windowHandle());
             editor.frame->action(Command::LoadFromBox)->trigger(); // a second tool on the port
         });
         QElapsedTimer timer;
@@ -251,8 +257,9 @@ private Q_SLOTS:
         const QString refusal = QStringLiteral(
             "The Box software update is still running. Kanalo can be closed when it has ended.");
         QCOMPARE(editor.prompts.shown,
-                 (QStringList{refusal, refusal,
+                 (QStringList{refusal, refusal, refusal,
                               QStringLiteral("The Box software update has ended successfully.")}));
+        QVERIFY(editor.frame->isEnabled());
 
         // A failing updater is reported with its own words.
         editor.prompts.fileNames = {editor.dir.filePath(QStringLiteral("missing.pad"))};
