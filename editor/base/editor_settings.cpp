@@ -276,6 +276,7 @@ EditorSettings EditorSettings::read(QSettings& store) {
 }
 
 bool EditorSettings::readNoLimits(QSettings& store) {
+    store.sync(); // the value may have been set in the file while Kanalo runs
     return readInt(store, kNoLimits) != 0;
 }
 

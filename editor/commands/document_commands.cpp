@@ -209,6 +209,7 @@ bool DocumentCommands::save() {
 }
 
 bool DocumentCommands::saveAs() {
+    context_.view()->cancelPendingExchange();
     if (!state().mainTable)
         return false;
     const QString start =

@@ -257,6 +257,7 @@ void CRowListView::cancelPendingExchange() {
         return;
     pendingExchange_ = Exchange::None;
     restoreCursor();
+    Q_EMIT exchangeEnded();
 }
 
 void CRowListView::showMoveCursor() {

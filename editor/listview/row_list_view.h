@@ -63,6 +63,8 @@ Q_SIGNALS:
     void editRequested(int row);
     void differencesRequested(int row);
     void contextMenuRequested(int row, const QPoint& globalPosition);
+    // A pending Move or Swap ended, with or without a move.
+    void exchangeEnded();
     // A header click on a column that may be sorted; the sort itself is the owner's business.
     void sortRequested(ColumnKind kind);
 

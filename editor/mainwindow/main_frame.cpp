@@ -161,6 +161,7 @@ void CMainFrame::connectCommands() {
 
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CMainFrame::updateCommandStates);
+    connect(view_, &CRowListView::exchangeEnded, this, &CMainFrame::updateCommandStates);
     connect(view_, &CRowListView::sortRequested, this, [this](ColumnKind kind) {
         view_->SortByColumn(kind);
         listEdited(EditKind::Sort);
@@ -231,19 +232,21 @@ void CMainFrame::listReplaced(bool update, bool clean) {
 
 void CMainFrame::setModified(bool modified) {
     state_.modified = modified;
+    setWindowModified(modified);
     if (!modified)
         undo_->markMainSaved();
     updateCommandStates();
 }
 
 QString CMainFrame::windowTitleFor(const QString& fileTitle) {
+    // "[*]" is where the platform shows the modified mark.
     if (fileTitle.isEmpty())
-        return QStringLiteral("Kanalo");
+        return QStringLiteral("Kanalo[*]");
     QString title = fileTitle.left(kMaxTitleLength);
     const qsizetype dot = title.lastIndexOf(QLatin1Char('.'));
     if (dot >= 0 && title.mid(dot + 1).compare(QLatin1String("chl"), Qt::CaseInsensitive) == 0)
         title.truncate(dot);
-    return title + QStringLiteral(" - Kanalo");
+    return title + QStringLiteral("[*] - Kanalo");
 }
 
 void CMainFrame::updateTitle() {

@@ -41,19 +41,19 @@ private Q_SLOTS:
 
     void titlesFollowTheShownTable() {
         Fixture f;
-        QCOMPARE(f.frame->windowTitle(), QStringLiteral("Kanalo"));
+        QCOMPARE(f.frame->windowHandle()->title(), QStringLiteral("Kanalo"));
         QVERIFY(f.frame->loadFile(f.write("sat.chl", test::sampleListBytes())));
-        QCOMPARE(f.frame->windowTitle(), QStringLiteral("sat - Kanalo"));
+        QCOMPARE(f.frame->windowHandle()->title(), QStringLiteral("sat - Kanalo"));
         QVERIFY(f.frame->loadFile(f.write("sat.dat", test::sampleListBytes())));
-        QCOMPARE(f.frame->windowTitle(), QStringLiteral("sat.dat - Kanalo"));
+        QCOMPARE(f.frame->windowHandle()->title(), QStringLiteral("sat.dat - Kanalo"));
 
         f.prompts.fileNames = {f.write("newer.dat", test::sampleListBytes())};
         f.trigger(Command::OpenUpdate);
         QVERIFY(f.state().showingUpdate);
-        QCOMPARE(f.frame->windowTitle(), QStringLiteral("newer.dat - Kanalo"));
+        QCOMPARE(f.frame->windowHandle()->title(), QStringLiteral("newer.dat - Kanalo"));
         QVERIFY(f.frame->action(Command::UpdateList)->isChecked());
         f.trigger(Command::MainList);
-        QCOMPARE(f.frame->windowTitle(), QStringLiteral("sat.dat - Kanalo"));
+        QCOMPARE(f.frame->windowHandle()->title(), QStringLiteral("sat.dat - Kanalo"));
         QVERIFY(f.frame->action(Command::MainList)->isChecked());
     }
 
@@ -258,6 +258,9 @@ private Q_SLOTS:
         QCOMPARE(armedThen([&] { f.trigger(Command::MainList); }), none);
         QCOMPARE(armedThen([&] { f.trigger(Command::UpdateList); }), none);
         QCOMPARE(armedThen([&] { f.trigger(Command::MainList); }), none);
+        QCOMPARE(armedThen([&] { f.trigger(Command::SaveAs); }), none); // dialog cancelled
+        f.frame->setModified(true);
+        QCOMPARE(armedThen([&] { f.trigger(Command::Save); }), none);
 
         // A click after opening a recent file selects, and moves nothing.
         QCOMPARE(armedThen([&] { f.frame->documents().openRecent(path); }), none);

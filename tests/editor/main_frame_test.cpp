@@ -141,7 +141,7 @@ private Q_SLOTS:
         QVERIFY(!f.frame->action(Command::UpdateList)->isEnabled());
         QVERIFY(!f.frame->action(Command::SortSelection)->isEnabled());
         QVERIFY(f.frame->action(Command::ViewTv)->isChecked());
-        QCOMPARE(f.frame->windowTitle(), QStringLiteral("sample.dat - Kanalo"));
+        QCOMPARE(f.frame->windowTitle(), QStringLiteral("sample.dat[*] - Kanalo"));
     }
 
     void loadFailureKeepsTheList() {
@@ -153,7 +153,7 @@ private Q_SLOTS:
         QVERIFY(f.frame->loadFile(kSample));
         QVERIFY(!f.frame->loadFile(f.dir.path()));
         QCOMPARE(f.cell(0, 1), QStringLiteral("Nordlicht TV"));
-        QCOMPARE(f.frame->windowTitle(), QStringLiteral("sample.dat - Kanalo"));
+        QCOMPARE(f.frame->windowTitle(), QStringLiteral("sample.dat[*] - Kanalo"));
     }
 
     void rowsShowSlotsWithTheirColours() {
