@@ -83,8 +83,8 @@ void BM_EditorSendFullListPaced57600(benchmark::State& state) {
     editor.settings.comPort = 1;
     editor.settings.transferAsk = false;
     editor.receiver = {BoxType::Pella1Plus, 2};
-    editor.mainTable = fullTable();
-    const std::string text = writeChannelText(*editor.mainTable, FileForm::Long);
+    editor.setUpTables(fullTable());
+    const std::string text = writeChannelText(*editor.mainTable(), FileForm::Long);
     CMainFrame frame(std::move(editor), store);
     SilentPrompter prompts;
     setPrompter(&prompts);

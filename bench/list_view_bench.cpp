@@ -22,7 +22,7 @@ using bench::fullTable;
 
 void BM_ShowListRenumberFullList(benchmark::State& state) {
     EditorState editor;
-    editor.mainTable = fullTable();
+    editor.setUpTables(fullTable());
     editor.columnSets = ColumnSets::fromSettings(0, 0);
     CRowListView view(editor);
     view.resize(1000, 700);
@@ -40,10 +40,10 @@ BENCHMARK(BM_ShowListRenumberFullList)->Unit(benchmark::kMillisecond);
 // missing from the Update-List.
 void BM_ShowListWithRedLinesAndUpdateList(benchmark::State& state) {
     EditorState editor;
-    editor.mainTable = fullTable();
-    editor.updateTable = fullTable();
+    auto update = fullTable();
     for (std::size_t slot = 0; slot < kListCapacity; slot += 10)
-        editor.updateTable->tv()[slot].setSymbolRate(22000); // every tenth channel differs
+        update->tv()[slot].setSymbolRate(22000); // every tenth channel differs
+    editor.setUpTables(fullTable(), std::move(update));
     editor.settings.redLines = true;
     editor.columnSets = ColumnSets::fromSettings(0, 0);
     CRowListView view(editor);
@@ -56,23 +56,6 @@ void BM_ShowListWithRedLinesAndUpdateList(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ShowListWithRedLinesAndUpdateList)->Unit(benchmark::kMillisecond);
-
-// A header click on "Name" of the main list, with the rows rebuilt afterwards.
-void BM_HeaderSortByNameFullList(benchmark::State& state) {
-    EditorState editor;
-    editor.mainTable = fullTable();
-    editor.columnSets = ColumnSets::fromSettings(0, 0);
-    CRowListView view(editor);
-    view.resize(1000, 700);
-    view.InsertColumns(true);
-    view.show();
-    view.ShowList(ListKind::Tv, true);
-    for (auto _ : state) {
-        view.SortByColumn(state.iterations() % 2 ? ColumnKind::Name : ColumnKind::Frequency);
-        QApplication::processEvents();
-    }
-}
-BENCHMARK(BM_HeaderSortByNameFullList)->Unit(benchmark::kMillisecond);
 
 // Signals the first paint of a widget's viewport.
 class FirstPaint : public QObject {
@@ -121,7 +104,7 @@ struct EditorOnFullList {
         EditorState editor;
         editor.settings = EditorSettings::read(store);
         editor.receiver = {BoxType::Pella1Plus, 2};
-        editor.mainTable = fullTable();
+        editor.setUpTables(fullTable());
         frame = std::make_unique<CMainFrame>(std::move(editor), store);
         frame->resize(1000, 700);
         frame->show();
@@ -131,10 +114,10 @@ struct EditorOnFullList {
         frame->view()->selectRows(rows);
         frame->updateCommandStates();
     }
-    // The table was set from outside: with recording, undo starts from it.
-    void tableReplaced(bool recording) {
-        if (recording)
-            frame->listReplaced(false, true);
+    // Makes the table the loaded list, with a fresh history.
+    void load(const ChannelTable& table) {
+        frame->replaceList(ListTable::Main, table, ReplacedList::Unmodified);
+        frame->view()->ShowList(ListKind::Tv, true);
     }
 
     QTemporaryDir dir;
@@ -142,43 +125,51 @@ struct EditorOnFullList {
     std::unique_ptr<CMainFrame> frame;
 };
 
-// Argument 1: the edit is recorded as an undo step; 0: as before undo existed.
+// A header click on "Name" of the main list, with the rows rebuilt and the step recorded.
+void BM_HeaderSortByNameFullList(benchmark::State& state) {
+    EditorOnFullList editor;
+    for (auto _ : state) {
+        Q_EMIT editor.frame->view()->sortRequested(state.iterations() % 2 ? ColumnKind::Name
+                                                                          : ColumnKind::Frequency);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_HeaderSortByNameFullList)->Unit(benchmark::kMillisecond);
+
+// Each with the rows' rebuild and the undo step.
 void BM_DeleteThousandSelectedRows(benchmark::State& state) {
     EditorOnFullList editor;
     const std::vector<int> rows = rowRange(0, 2000, 2);
     const auto full = fullTable();
     for (auto _ : state) {
         state.PauseTiming();
-        *editor.frame->state().mainTable = *full;
-        editor.tableReplaced(state.range(0) != 0);
+        editor.load(*full);
         editor.select(rows);
         state.ResumeTiming();
         editor.frame->action(Command::Delete)->trigger();
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_DeleteThousandSelectedRows)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteThousandSelectedRows)->Unit(benchmark::kMillisecond);
 
 void BM_PasteThousandChannels(benchmark::State& state) {
     EditorOnFullList editor;
     const std::vector<int> rows = rowRange(0, 1000, 1);
     editor.select(rows);
     editor.frame->action(Command::Copy)->trigger();
-    const auto full = fullTable();
+    auto halfEmpty = fullTable();
+    for (std::size_t slot = 999; slot < kListCapacity; ++slot)
+        halfEmpty->tv()[slot].setFree(true);
     for (auto _ : state) {
         state.PauseTiming();
-        ChannelTable& table = *editor.frame->state().mainTable;
-        table = *full;
-        for (std::size_t slot = 999; slot < kListCapacity; ++slot)
-            table.tv()[slot].setFree(true);
-        editor.tableReplaced(state.range(0) != 0);
+        editor.load(*halfEmpty);
         editor.select({0});
         state.ResumeTiming();
         editor.frame->action(Command::Paste)->trigger();
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_PasteThousandChannels)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasteThousandChannels)->Unit(benchmark::kMillisecond);
 
 // Undo and redo, taking turns, of one step on a full list, with the rows' rebuild: a Paste of
 // 1000 channels, a Delete of 1000 rows, a header sort with renumbering.
@@ -199,9 +190,10 @@ void BM_UndoRedoPasteThousand(benchmark::State& state) {
     const std::vector<int> rows = rowRange(0, 1000, 1);
     editor.select(rows);
     editor.frame->action(Command::Copy)->trigger();
+    auto halfEmpty = fullTable();
     for (std::size_t slot = 999; slot < kListCapacity; ++slot)
-        editor.frame->state().mainTable->tv()[slot].setFree(true);
-    editor.tableReplaced(true);
+        halfEmpty->tv()[slot].setFree(true);
+    editor.load(*halfEmpty);
     editor.select({0});
     editor.frame->action(Command::Paste)->trigger();
     undoRedoTurns(state, editor);
@@ -211,7 +203,6 @@ BENCHMARK(BM_UndoRedoPasteThousand)->Unit(benchmark::kMillisecond);
 void BM_UndoRedoDeleteThousand(benchmark::State& state) {
     EditorOnFullList editor;
     const std::vector<int> rows = rowRange(0, 2000, 2);
-    editor.tableReplaced(true);
     editor.select(rows);
     editor.frame->action(Command::Delete)->trigger();
     undoRedoTurns(state, editor);
@@ -221,9 +212,9 @@ BENCHMARK(BM_UndoRedoDeleteThousand)->Unit(benchmark::kMillisecond);
 void BM_UndoRedoSortWithRenumbering(benchmark::State& state) {
     EditorOnFullList editor;
     editor.frame->state().settings.sortNumbers = true;
-    ChannelList tv = editor.frame->state().mainTable->tv();
-    std::reverse(tv.begin(), tv.end()); // the sort then moves every channel
-    editor.tableReplaced(true);
+    auto reversed = fullTable();
+    std::reverse(reversed->tv().begin(), reversed->tv().end()); // the sort moves every channel
+    editor.load(*reversed);
     Q_EMIT editor.frame->view()->sortRequested(ColumnKind::Name);
     undoRedoTurns(state, editor);
 }
@@ -233,12 +224,11 @@ BENCHMARK(BM_UndoRedoSortWithRenumbering)->Unit(benchmark::kMillisecond);
 // and the command states that follow it.
 void BM_RecordOneStep(benchmark::State& state) {
     EditorOnFullList editor;
-    editor.tableReplaced(true);
-    ChannelRecord& record = editor.frame->state().mainTable->tv()[1000];
-    for (auto _ : state) {
-        record.setEpg(!record.epg());
-        editor.frame->listEdited(EditKind::ToggleEpg);
-    }
+    for (auto _ : state)
+        editor.frame->editList(EditKind::ToggleEpg, ListTable::Main, [](ChannelTable& table) {
+            ChannelRecord& record = table.tv()[1000];
+            record.setEpg(!record.epg());
+        });
 }
 BENCHMARK(BM_RecordOneStep)->Unit(benchmark::kMicrosecond);
 

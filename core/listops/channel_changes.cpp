@@ -103,6 +103,8 @@ bool toggleUserList(ChannelList list, int slot) {
     if (!record.inUserList() && list.userListCount() >= kUserListCapacity)
         return false;
     record.setInUserList(!record.inUserList());
+    if (!record.inUserList())
+        record.setEpg(false); // the flag means nothing outside the user list
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/listops/list_history.h"
 #include "editor/base/command.h"
+#include "editor/base/editor_state.h"
 
 #include <functional>
 
@@ -16,7 +17,12 @@ namespace kanalo {
 class CRowListView;
 class DocumentCommands;
 class Prompter;
-struct EditorState;
+
+// How a replaced list counts: unmodified (a file just read, the Box's list, an Update-List) or
+// modified (an import, which has no file yet).
+enum class ReplacedList { Unmodified, Modified };
+
+using ListEdit = std::function<void(ChannelTable& table)>;
 
 // What a command group needs of the main window. The main window implements it; tests can
 // give a command group a small context of their own.
@@ -43,14 +49,15 @@ public:
     virtual void showStatus(const QString& text) = 0;
     virtual void clearStatus() = 0;
 
-    // Undo and redo. A command that changes a list calls listEdited afterwards: the change
-    // becomes one step, and the modified mark follows. beginListEdit catches the selection and
-    // the number column before commands that the menus and the view do not start.
-    virtual void beginListEdit() = 0;
-    virtual void listEdited(EditKind kind) = 0;
-    // A list replaced as a whole (a file, an import, the Box) starts a fresh history; clean:
-    // the new list counts as unmodified.
-    virtual void listReplaced(bool update, bool clean) = 0;
+    // The one way a list changes. The selection and the number column on screen are caught,
+    // the edit runs on the table, the changed rows of the list on screen are shown again, and
+    // the change becomes one undo step (none when nothing changed); the modified mark and the
+    // command states follow. An edit may also set the view's number column (sorts, renumbering).
+    virtual void editList(EditKind kind, ListTable table, const ListEdit& edit) = 0;
+    // A list replaced as a whole (a file, an import, the Box, an Update-List): the table takes
+    // the contents and starts a fresh history. The caller shows it.
+    virtual void replaceList(ListTable table, const ChannelTable& contents,
+                             ReplacedList replaced) = 0;
 
 protected:
     ~EditorContext() = default;

@@ -12,16 +12,27 @@
 
 namespace kanalo {
 
-// Everything the main window owns for the whole run; the view and the commands read and change
-// it. The tables are created at their first load and reused afterwards.
+struct EditorState;
+
+// Which table a list edit changes.
+enum class ListTable { Shown, Main, Update };
+
+// The key to changing a table. The editor's one list-edit entry point derives from it; every
+// other part of the editor reads the tables through EditorState's const accessors.
+class TableWriter {
+protected:
+    // The table, created empty at its first use.
+    static ChannelTable& writableTable(EditorState& state, ListTable which);
+};
+
+// Everything the main window owns for the whole run; the view and the commands read it. The
+// tables are created at their first load and reused afterwards; only TableWriter changes them.
 struct EditorState {
     EditorSettings settings;
     ReceiverChoice receiver;
     bool german = false;
     ColumnSets columnSets;
 
-    std::unique_ptr<ChannelTable> mainTable;
-    std::unique_ptr<ChannelTable> updateTable;
     bool showingUpdate = false;
     ListKind shownList = ListKind::Tv;
 
@@ -32,13 +43,36 @@ struct EditorState {
     QString updateTitle;        // the Update-List file's name
     bool numbersUnsorted = false;
 
+    const ChannelTable* mainTable() const { return main_.get(); }
+    const ChannelTable* updateTable() const { return update_.get(); }
     // Until the first load every command that needs a list is disabled.
-    bool listLoaded() const { return mainTable != nullptr; }
-    bool hasUpdateList() const { return updateTable != nullptr; }
-    ChannelTable* shownTable() const {
-        return showingUpdate && updateTable ? updateTable.get() : mainTable.get();
+    bool listLoaded() const { return main_ != nullptr; }
+    bool hasUpdateList() const { return update_ != nullptr; }
+    const ChannelTable* shownTable() const {
+        return showingUpdate && update_ ? update_.get() : main_.get();
     }
     FileForm fileForm() const { return receiver.firmware >= 2 ? FileForm::Long : FileForm::Short; }
+
+    // Tables for a state made before the editor exists (tests and benchmarks).
+    void setUpTables(std::unique_ptr<ChannelTable> main,
+                     std::unique_ptr<ChannelTable> update = {}) {
+        main_ = std::move(main);
+        update_ = std::move(update);
+    }
+
+private:
+    friend class TableWriter;
+    std::unique_ptr<ChannelTable> main_;
+    std::unique_ptr<ChannelTable> update_;
 };
+
+inline ChannelTable& TableWriter::writableTable(EditorState& state, ListTable which) {
+    if (which == ListTable::Shown)
+        which = state.showingUpdate && state.update_ ? ListTable::Update : ListTable::Main;
+    std::unique_ptr<ChannelTable>& table = which == ListTable::Main ? state.main_ : state.update_;
+    if (!table)
+        table = std::make_unique<ChannelTable>();
+    return *table;
+}
 
 } // namespace kanalo

@@ -7,8 +7,8 @@
 #include "editor/base/editor_state.h"
 #include "editor/base/texts.h"
 #include "editor/base/wait_cursor.h"
+#include "editor/commands/channel_editing.h"
 #include "editor/dialogs/change_value_dialog.h"
-#include "editor/dialogs/channel_dialog.h"
 #include "editor/dialogs/satellite_choice_dialog.h"
 #include "editor/listview/row_list_view.h"
 
@@ -66,8 +66,13 @@ EditorState& ChannelCommands::state() {
     return context_.state();
 }
 
-ChannelList ChannelCommands::shownList() {
+ConstChannelList ChannelCommands::shownList() {
     return state().shownTable()->list(state().shownList);
+}
+
+void ChannelCommands::editShown(EditKind kind, const std::function<void(ChannelList list)>& edit) {
+    context_.editList(kind, ListTable::Shown,
+                      [&](ChannelTable& table) { edit(table.list(state().shownList)); });
 }
 
 QMenu* ChannelCommands::submenuTitled(const char* title) const {
@@ -85,7 +90,7 @@ void ChannelCommands::prepareContextMenu() {
         item->setEnabled(usable);
     if (!usable)
         return;
-    ChannelRecord& record = shownList()[static_cast<std::size_t>(row)];
+    const auto slot = static_cast<std::size_t>(row);
     QAction* epg = context_.action(C::ToggleEpg);
     QAction* userList = context_.action(C::ToggleUserList);
     const bool firmware2 = state().receiver.firmware >= 2;
@@ -93,12 +98,12 @@ void ChannelCommands::prepareContextMenu() {
     if (QMenu* epgMenu = submenuTitled("&EPG"))
         epgMenu->menuAction()->setVisible(firmware2);
     epg->setChecked(false);
+    const ChannelRecord& record = shownList()[slot];
+    // Outside the user list the EPG flag means nothing: it shows off, and stays as it is (the
+    // commands that take a channel out of the user list clear it).
     if (firmware2) {
-        if (!record.inUserList()) {
-            epg->setEnabled(false);
-            record.setEpg(false); // not a change the user made: the flag means nothing here
-        }
-        epg->setChecked(record.epg());
+        epg->setEnabled(record.inUserList());
+        epg->setChecked(record.inUserList() && record.epg());
     }
     context_.action(C::MoveChannels)->setEnabled(!state().numbersUnsorted);
     context_.action(C::SwapChannels)->setEnabled(!state().numbersUnsorted);
@@ -112,81 +117,52 @@ void ChannelCommands::prepareContextMenu() {
     }
 }
 
-bool ChannelCommands::runChannelDialog(int slot) {
-    ChannelRecord& record = shownList()[static_cast<std::size_t>(slot)];
-    ChannelDialogContext context;
-    context.list = state().shownList;
-    context.firmware = state().receiver.firmware;
-    context.radix = state().settings.pidRadix;
-    context.bands = state().settings.bands;
-    context.noLimits = EditorSettings::readNoLimits(context_.settingsStore());
-    context.userListCount = shownList().userListCount();
-    context.german = state().german;
-    CChannelDlg dialog(record, context, context_.widget());
-    return dialog.exec() == QDialog::Accepted;
-}
-
 void ChannelCommands::editChannel(int row) {
     if (!state().listLoaded() || state().showingUpdate || row < 0)
         return;
-    ChannelRecord& record = shownList()[static_cast<std::size_t>(row)];
-    if (record.isFree())
+    const auto slot = static_cast<std::size_t>(row);
+    if (shownList()[slot].isFree())
         return;
-    const ChannelRecord before = record;
-    if (!runChannelDialog(row)) {
-        record = before;
-        return;
-    }
-    context_.view()->RefreshRows(row);
-    if (!(record == before))
-        context_.listEdited(EditKind::EditChannel);
+    const std::optional<ChannelRecord> edited =
+        editInChannelDialog(context_, shownList()[slot], state().shownList,
+                            shownList().userListCount(), context_.widget());
+    if (edited)
+        editShown(EditKind::EditChannel, [&](ChannelList list) { list[slot] = *edited; });
 }
 
 void ChannelCommands::newChannel() {
     const int row = context_.view()->currentRow();
     if (!state().listLoaded() || state().showingUpdate || row < 0)
         return;
-    ChannelRecord& record = shownList()[static_cast<std::size_t>(row)];
-    const ChannelRecord before = record;
-    writeNewChannelDefaults(record, state().shownList, shownList().userListCount());
-    if (!runChannelDialog(row)) {
-        record = before;
-        context_.view()->RefreshRows(row);
-        return;
-    }
-    context_.view()->RefreshRows(row);
-    if (!(record == before))
-        context_.listEdited(EditKind::NewChannel);
-}
-
-void ChannelCommands::refreshChanged(const std::vector<int>& slots) {
-    for (const int slot : slots)
-        context_.view()->RefreshRows(slot);
+    const auto slot = static_cast<std::size_t>(row);
+    ChannelRecord fresh = shownList()[slot];
+    writeNewChannelDefaults(fresh, state().shownList, shownList().userListCount());
+    const std::optional<ChannelRecord> edited = editInChannelDialog(
+        context_, fresh, state().shownList, shownList().userListCount(), context_.widget());
+    if (edited)
+        editShown(EditKind::NewChannel, [&](ChannelList list) { list[slot] = *edited; });
 }
 
 void ChannelCommands::toggleUserList() {
     const int row = context_.view()->currentRow();
-    if (row >= 0 && kanalo::toggleUserList(shownList(), row)) {
-        context_.view()->RefreshRows(row);
-        context_.listEdited(EditKind::ToggleUserList);
-    }
+    if (row >= 0)
+        editShown(EditKind::ToggleUserList,
+                  [row](ChannelList list) { kanalo::toggleUserList(list, row); });
 }
 
 void ChannelCommands::toggleEpg() {
     const int row = context_.view()->currentRow();
-    if (row >= 0 && kanalo::toggleEpg(shownList(), row)) {
-        context_.view()->RefreshRows(row);
-        context_.listEdited(EditKind::ToggleEpg);
-    }
+    if (row >= 0)
+        editShown(EditKind::ToggleEpg, [row](ChannelList list) { kanalo::toggleEpg(list, row); });
 }
 
 void ChannelCommands::deleteChannel() {
     const int row = context_.view()->currentRow();
-    if (row < 0)
-        return;
-    shownList()[static_cast<std::size_t>(row)].setFree(true);
-    context_.view()->RefreshRows(row);
-    context_.listEdited(EditKind::DeleteChannel);
+    if (row >= 0)
+        editShown(EditKind::DeleteChannel, [row](ChannelList list) {
+            const int rows[] = {row};
+            freeSlots(list, rows);
+        });
 }
 
 void ChannelCommands::armMove() {
@@ -202,19 +178,16 @@ void ChannelCommands::armSwap() {
 void ChannelCommands::moveChannel(int source, int target) {
     if (state().showingUpdate || source == target)
         return;
-    const std::vector<int> changed = kanalo::moveChannel(shownList(), source, target);
-    refreshChanged(changed);
-    if (!changed.empty()) // a drop on the row just above the source changes nothing
-        context_.listEdited(context_.view()->dragState() == CRowListView::DragState::Dragging
-                                ? EditKind::Drag
-                                : EditKind::Move);
+    const EditKind kind = context_.view()->dragState() == CRowListView::DragState::Dragging
+                              ? EditKind::Drag
+                              : EditKind::Move;
+    editShown(kind, [&](ChannelList list) { kanalo::moveChannel(list, source, target); });
 }
 
 void ChannelCommands::swapChannels(int a, int b) {
     if (state().showingUpdate || a == b)
         return;
-    refreshChanged(kanalo::swapChannels(shownList(), a, b));
-    context_.listEdited(EditKind::Swap);
+    editShown(EditKind::Swap, [&](ChannelList list) { kanalo::swapChannels(list, a, b); });
 }
 
 EditKind ChannelCommands::changeKind(Command command) {
@@ -243,9 +216,9 @@ void ChannelCommands::changeSelected(Command command) {
     const std::vector<int> selected = context_.view()->selectedRows();
     if (selected.empty() || state().showingUpdate)
         return;
-    ChannelList list = shownList();
-    const ChannelRecord& first = list[static_cast<std::size_t>(selected.front())];
-    std::vector<int> changed;
+    const ChannelRecord& first = shownList()[static_cast<std::size_t>(selected.front())];
+    // The value dialogs come first; the change itself is one edit.
+    std::function<void(ChannelList)> change;
     switch (command) {
     case C::ChangeFrequency:
     case C::ChangeSymbolRate: {
@@ -257,51 +230,44 @@ void ChannelCommands::changeSelected(Command command) {
             context_.widget());
         if (dialog.exec() != QDialog::Accepted)
             return;
-        WaitCursor wait;
-        changed = frequency ? setFrequency(list, selected, dialog.value())
-                            : setSymbolRate(list, selected, dialog.value());
+        const unsigned value = dialog.value();
+        change = [&, frequency, value](ChannelList list) {
+            frequency ? setFrequency(list, selected, value) : setSymbolRate(list, selected, value);
+        };
         break;
     }
     case C::ChangeSatellite: {
         CSatelliteChoiceDlg dialog(first.satelliteIndex(), context_.widget());
         if (dialog.exec() != QDialog::Accepted)
             return;
-        WaitCursor wait;
-        changed = setSatellite(list, selected, static_cast<unsigned>(dialog.selectedIndex()));
+        const auto index = static_cast<unsigned>(dialog.selectedIndex());
+        change = [&, index](ChannelList list) { setSatellite(list, selected, index); };
         break;
     }
-    default: {
-        WaitCursor wait;
-        switch (command) {
-        case C::ChangeUserListYes:
-            changed = setUserList(list, selected, true);
-            break;
-        case C::ChangeUserListNo:
-            changed = setUserList(list, selected, false);
-            break;
-        case C::ChangeEpgYes:
-            changed = setEpg(list, selected, true);
-            break;
-        case C::ChangeEpgNo:
-            changed = setEpg(list, selected, false);
-            break;
-        case C::ChangeHorizontal:
-            changed = setPolarisation(list, selected, 0);
-            break;
-        case C::ChangeVertical:
-            changed = setPolarisation(list, selected, 1);
-            break;
-        case C::ChangeDelete:
-            changed = freeSlots(list, selected);
-            break;
-        default:
-            return;
-        }
+    case C::ChangeUserListYes:
+    case C::ChangeUserListNo:
+        change = [&](ChannelList list) {
+            setUserList(list, selected, command == C::ChangeUserListYes);
+        };
+        break;
+    case C::ChangeEpgYes:
+    case C::ChangeEpgNo:
+        change = [&](ChannelList list) { setEpg(list, selected, command == C::ChangeEpgYes); };
+        break;
+    case C::ChangeHorizontal:
+    case C::ChangeVertical:
+        change = [&](ChannelList list) {
+            setPolarisation(list, selected, command == C::ChangeHorizontal ? 0 : 1);
+        };
+        break;
+    case C::ChangeDelete:
+        change = [&](ChannelList list) { freeSlots(list, selected); };
+        break;
+    default:
+        return;
     }
-    }
-    refreshChanged(changed);
-    if (!changed.empty())
-        context_.listEdited(changeKind(command));
+    WaitCursor wait;
+    editShown(changeKind(command), change);
 }
 
 } // namespace kanalo

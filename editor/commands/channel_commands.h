@@ -5,7 +5,7 @@
 #include "editor/base/command.h"
 
 #include <QObject>
-#include <vector>
+#include <functional>
 
 class QMenu;
 
@@ -40,10 +40,9 @@ public:
 
 private:
     EditorState& state();
-    ChannelList shownList();
-    // Runs the channel dialog on the slot; true when the user confirmed.
-    bool runChannelDialog(int slot);
-    void refreshChanged(const std::vector<int>& slots);
+    ConstChannelList shownList();
+    // Changes the list on screen through the editor's one list-edit entry point.
+    void editShown(EditKind kind, const std::function<void(ChannelList list)>& edit);
     QMenu* submenuTitled(const char* title) const;
 
     EditorContext& context_;

@@ -91,7 +91,7 @@ void ClipboardCommands::copy() {
     const std::vector<int> rows = context_.view()->selectedRows();
     if (!state().listLoaded() || rows.empty())
         return;
-    const ConstChannelList list = std::as_const(*state().shownTable()).list(state().shownList);
+    const ConstChannelList list = state().shownTable()->list(state().shownList);
     std::vector<ChannelRecord> records;
     records.reserve(rows.size());
     for (const int row : rows)
@@ -110,14 +110,11 @@ void ClipboardCommands::deleteSelected(EditKind kind) {
     const std::vector<int> rows = context_.view()->selectedRows();
     if (!state().listLoaded() || state().showingUpdate || state().numbersUnsorted || rows.empty())
         return;
-    context_.beginListEdit(); // the keys come through the guard, not the menu entries
-    context_.view()->clearSelection();
-    deleteWithCompaction(state().mainTable->list(state().shownList), rows);
-    {
-        WaitCursor wait;
-        context_.view()->ShowList(state().shownList, false);
-    }
-    context_.listEdited(kind);
+    WaitCursor wait;
+    context_.editList(kind, ListTable::Main, [&](ChannelTable& table) {
+        context_.view()->clearSelection();
+        deleteWithCompaction(table.list(state().shownList), rows);
+    });
 }
 
 void ClipboardCommands::cut() {
@@ -139,54 +136,54 @@ void ClipboardCommands::cut() {
 }
 
 void ClipboardCommands::paste() {
-    pasteWith(false);
+    pasteWith(PasteMode::Insert);
 }
 
 void ClipboardCommands::pasteDirect() {
-    pasteWith(true);
+    pasteWith(PasteMode::Direct);
 }
 
-bool ClipboardCommands::pasteWith(bool direct) {
+void ClipboardCommands::pasteWith(PasteMode mode) {
     context_.view()->cancelPendingExchange();
     if (!state().listLoaded() || state().showingUpdate || state().numbersUnsorted)
-        return false;
+        return;
     const std::vector<int> rows = context_.view()->selectedRows();
     if (rows.size() != 1) {
         context_.prompter().error(context_.widget(),
                                   text("Please select one channel. The contents of the "
                                        "clipboard will be inserted after this channel."));
-        return false;
+        return;
     }
-    context_.beginListEdit();
-    ChannelList list = state().mainTable->list(state().shownList);
-    const int position = insertionPosition(list, rows.front());
+    const int position =
+        insertionPosition(state().mainTable()->list(state().shownList), rows.front());
     const QMimeData* data = QApplication::clipboard()->mimeData();
     const QString format = QLatin1String(formatFor(state().shownList == ListKind::Radio));
     if (!data || !data->hasFormat(format))
-        return false;
+        return;
     const QByteArray bytes = data->data(format);
     // A block from another program that does not hold what its count says is ignored.
     const auto records = decodeClipboardBlock(
         std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                       static_cast<std::size_t>(bytes.size())));
     if (!records)
-        return false;
-    const PasteOutcome outcome = direct ? kanalo::pasteDirect(list, position, *records)
-                                        : pasteInsert(list, position, *records);
-    if (outcome != PasteOutcome::Done) {
+        return;
+    const bool direct = mode == PasteMode::Direct;
+    PasteOutcome outcome = PasteOutcome::Done;
+    {
+        WaitCursor wait;
+        context_.editList(direct ? EditKind::PasteDirect : EditKind::Paste, ListTable::Main,
+                          [&](ChannelTable& table) {
+                              ChannelList list = table.list(state().shownList);
+                              outcome = direct ? kanalo::pasteDirect(list, position, *records)
+                                               : pasteInsert(list, position, *records);
+                          });
+    }
+    if (outcome != PasteOutcome::Done)
         context_.prompter().error(
             context_.widget(),
             direct ? text("Not enough free channels to insert from clipboard.")
                    : text("Not enough free channels at the end of list to insert from "
                           "clipboard."));
-        return false;
-    }
-    {
-        WaitCursor wait;
-        context_.view()->ShowList(state().shownList, false);
-    }
-    context_.listEdited(direct ? EditKind::PasteDirect : EditKind::Paste);
-    return true;
 }
 
 } // namespace kanalo

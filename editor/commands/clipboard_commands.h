@@ -34,7 +34,8 @@ private:
     enum class Guarded { Delete, Cut, Paste, PasteDirect };
     void guardedKey(Guarded command);
     EditorState& state() const;
-    bool pasteWith(bool direct);
+    enum class PasteMode { Insert, Direct };
+    void pasteWith(PasteMode mode);
     void addGuardKey(const char* key, Guarded command);
 
     EditorContext& context_;

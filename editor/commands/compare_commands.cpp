@@ -1,5 +1,6 @@
 #include "editor/commands/compare_commands.h"
 
+#include "core/compare/compare_matches.h"
 #include "editor/base/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/dialogs/compare_dialog.h"
@@ -32,14 +33,24 @@ void CompareCommands::showDifferences(int row, CompareMode mode) {
     if (row < 0 || row >= static_cast<int>(kListCapacity) || !state.listLoaded() ||
         !state.hasUpdateList() || !state.showingUpdate)
         return;
-    const ChannelList update = state.updateTable->list(state.shownList);
+    const ConstChannelList update = state.updateTable()->list(state.shownList);
     // After a column sort without renumbering the row shows a number of its own.
     const QString number = state.numbersUnsorted ? context_.view()->rows().rowData(row).texts[0]
                                                  : QString::number(row + 1);
-    CCompareDlg dialog(state.mainTable->list(state.shownList),
-                       update[static_cast<std::size_t>(row)], number, mode, context_.widget());
-    connect(&dialog, &CCompareDlg::channelCopied, context_.widget(),
-            [this] { context_.listEdited(EditKind::CopyFromUpdate); });
+    const ListKind half = state.shownList;
+    const ChannelRecord& chosen = update[static_cast<std::size_t>(row)];
+    CCompareDlg dialog(state.mainTable()->list(half), chosen, number, mode, context_.widget());
+    connect(&dialog, &CCompareDlg::copyRequested, context_.widget(),
+            [&](int slot, CCompareDlg::Copy copy) {
+                const bool keepName = copy == CCompareDlg::Copy::KeepingName;
+                context_.editList(keepName ? EditKind::CopyKeepingName : EditKind::CopyFromUpdate,
+                                  ListTable::Main, [&](ChannelTable& table) {
+                                      copyUpdateChannel(table.list(half),
+                                                        static_cast<std::size_t>(slot), chosen,
+                                                        keepName);
+                                  });
+                dialog.showMatch();
+            });
     dialog.exec();
 }
 

@@ -3,6 +3,7 @@
 #include "core/channels/channel_file.h"
 #include "core/channels/channel_file_reader.h"
 #include "core/compare/update_comparison.h"
+#include "core/listops/channel_order.h"
 #include "core/listops/vdr_channels.h"
 #include "editor/base/editor_context.h"
 #include "editor/base/editor_state.h"
@@ -66,23 +67,15 @@ void DocumentCommands::removeRecentFile(const QString& path) {
 
 bool DocumentCommands::loadFile(const QString& path) {
     context_.showStatus(text("Reading file ..."));
-    // The main table is created by the first successful load and reused afterwards.
-    std::unique_ptr<ChannelTable> created;
-    ChannelTable* table = state().mainTable.get();
-    if (!table) {
-        created = std::make_unique<ChannelTable>();
-        table = created.get();
-    }
+    auto read = std::make_unique<ChannelTable>();
     FileStamp stamp;
-    const LoadStatus result =
-        loadChannelFile(QFile::encodeName(path).toStdString(), *table, &stamp);
+    const LoadStatus result = loadChannelFile(QFile::encodeName(path).toStdString(), *read, &stamp);
     if (result != LoadStatus::Ok) {
         context_.clearStatus();
         context_.prompter().error(context_.widget(), text(loadMessage(result)));
         return false;
     }
-    if (created)
-        state().mainTable = std::move(created);
+    context_.replaceList(ListTable::Main, *read, ReplacedList::Unmodified);
     state().showingUpdate = false;
     {
         WaitCursor wait;
@@ -93,13 +86,12 @@ bool DocumentCommands::loadFile(const QString& path) {
     context_.clearStatus();
     setCurrentFile(path);
     state().currentFileStamp = stamp;
-    context_.listReplaced(false, true);
     context_.updateCommandStates();
     return true;
 }
 
 bool DocumentCommands::saveFile(const QString& path) {
-    if (!state().mainTable)
+    if (!state().listLoaded())
         return false;
     if (state().numbersUnsorted &&
         context_.prompter().question(context_.widget(),
@@ -118,7 +110,7 @@ bool DocumentCommands::saveFile(const QString& path) {
                                           "was opened. Overwrite it?"),
                                      false) != Prompter::Answer::Yes)
         return false;
-    if (saveChannelFile(file, *state().mainTable, state().fileForm()) != SaveStatus::Ok) {
+    if (saveChannelFile(file, *state().mainTable(), state().fileForm()) != SaveStatus::Ok) {
         context_.prompter().error(context_.widget(), text("File write error."));
         return false;
     }
@@ -127,7 +119,7 @@ bool DocumentCommands::saveFile(const QString& path) {
 }
 
 bool DocumentCommands::askToSave() {
-    if (!state().mainTable || !state().modified)
+    if (!state().listLoaded() || !state().modified)
         return true;
     const auto answer = context_.prompter().question(
         context_.widget(), text("Would you like to save changes in %1 ?").arg(state().currentPath),
@@ -146,15 +138,11 @@ bool DocumentCommands::askRenumberQuestion() {
     case Prompter::Answer::Cancel:
         return false;
     case Prompter::Answer::Yes:
-        context_.beginListEdit();
-        context_.view()->Renumber();
-        context_.listEdited(EditKind::Renumber);
+        context_.editList(EditKind::Renumber, ListTable::Shown,
+                          [this](ChannelTable&) { context_.view()->Renumber(); });
         break;
     case Prompter::Answer::No:
-        context_.beginListEdit();
-        context_.view()->SortByColumn(ColumnKind::Number);
-        state().numbersUnsorted = false;
-        context_.listEdited(EditKind::Sort);
+        sortByColumn(ColumnKind::Number);
         break;
     }
     state().numbersUnsorted = false;
@@ -210,7 +198,7 @@ bool DocumentCommands::save() {
 
 bool DocumentCommands::saveAs() {
     context_.view()->cancelPendingExchange();
-    if (!state().mainTable)
+    if (!state().listLoaded())
         return false;
     const QString start =
         state().currentPath.isEmpty() ? state().settings.vbsFolder : state().currentPath;
@@ -261,10 +249,7 @@ void DocumentCommands::openUpdate() {
     } else {
         readChannelText(bytes, *read);
     }
-    if (state().updateTable)
-        *state().updateTable = *read; // the table is kept for the whole run
-    else
-        state().updateTable = std::move(read);
+    context_.replaceList(ListTable::Update, *read, ReplacedList::Unmodified);
     if (!state().showingUpdate)
         rememberTopLine(MainFirstLine);
     state().settings.updFolder = folderOf(path);
@@ -276,7 +261,6 @@ void DocumentCommands::openUpdate() {
         context_.view()->ShowList(state().shownList, true);
         markUpdateDifferences();
     }
-    context_.listReplaced(true, true);
     context_.showStatus(summary);
     context_.updateCommandStates();
 }
@@ -361,14 +345,34 @@ void DocumentCommands::markUpdateDifferences() {
     CRowListView* view = context_.view();
     view->clearSelection();
     view->scrollToTop();
-    if (!state().mainTable || !state().updateTable)
+    if (!state().listLoaded() || !state().hasUpdateList())
         return;
     const std::vector<int> rows = kanalo::markUpdateDifferences(
-        std::as_const(*state().mainTable).list(state().shownList),
-        std::as_const(*state().updateTable).list(state().shownList), state().settings.ignoreNames);
+        state().mainTable()->list(state().shownList),
+        state().updateTable()->list(state().shownList), state().settings.ignoreNames);
     view->selectRows(rows);
     if (!rows.empty())
         view->scrollTo(view->rows().index(rows.front(), 0));
+}
+
+void DocumentCommands::sortByColumn(ColumnKind kind) {
+    if (!state().listLoaded())
+        return;
+    WaitCursor wait;
+    CRowListView* view = context_.view();
+    context_.editList(EditKind::Sort, ListTable::Shown, [&](ChannelTable& table) {
+        ChannelList list = table.list(state().shownList);
+        const std::vector<int> order = kind == ColumnKind::Number
+                                           ? orderByNumberTexts(view->numberColumn())
+                                           : sortedSlotOrder(list, state().shownList, kind);
+        rewriteInOrder(list, order);
+        view->reorderNumberColumn(order); // the number texts travel with their rows
+        if (state().settings.sortNumbers)
+            view->Renumber();
+        else
+            state().numbersUnsorted = kind != ColumnKind::Number;
+    });
+    view->scrollTo(view->currentIndex());
 }
 
 } // namespace kanalo

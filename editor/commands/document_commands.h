@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/channels/channel_table.h"
+#include "core/format/column_set.h"
 
 #include <QObject>
 #include <QString>
@@ -44,6 +45,9 @@ public:
     bool askRenumberQuestion();
     // Selects the Update-List rows that have no counterpart in the main list.
     void markUpdateDifferences();
+    // The header-click sort: the shown list in the order of the key (the number column orders
+    // by the number texts); the numbers are then renumbered or marked unsorted.
+    void sortByColumn(ColumnKind kind);
 
 private:
     enum FirstLine { MainFirstLine, UpdateFirstLine, TvFirstLine, RadioFirstLine };

@@ -44,7 +44,7 @@ bool ExportCommands::write(const QString& path, const std::string& text) {
 }
 
 void ExportCommands::exportVdr() {
-    const ChannelTable* table = context_.state().mainTable.get();
+    const ChannelTable* table = context_.state().mainTable();
     if (!table)
         return;
     const QString path =
@@ -61,7 +61,7 @@ void ExportCommands::exportVdr() {
 }
 
 void ExportCommands::exportCsv() {
-    if (const ChannelTable* table = context_.state().mainTable.get()) {
+    if (const ChannelTable* table = context_.state().mainTable()) {
         const QString path =
             chooseFile(text("CSV Files (*.csv);;All Files (*)"), QStringLiteral(".csv"));
         if (!path.isEmpty())

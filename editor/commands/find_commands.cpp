@@ -1,5 +1,6 @@
 #include "editor/commands/find_commands.h"
 
+#include "core/listops/channel_changes.h"
 #include "core/listops/duplicates.h"
 #include "core/listops/transponders.h"
 #include "editor/base/editor_context.h"
@@ -8,8 +9,8 @@
 #include "editor/base/prompter.h"
 #include "editor/base/qt_text.h"
 #include "editor/base/texts.h"
+#include "editor/commands/channel_editing.h"
 #include "editor/commands/document_commands.h"
-#include "editor/dialogs/channel_dialog.h"
 #include "editor/dialogs/channel_list_dialog.h"
 #include "editor/listview/row_list_view.h"
 
@@ -100,27 +101,54 @@ void FindCommands::showSlot(int slot) {
     view->scrollTo(view->rows().index(slot, 0));
 }
 
-bool FindCommands::editRecord(ChannelRecord& record, ListKind half, std::size_t userListCount,
-                              QWidget* parent) {
-    ChannelDialogContext context;
-    context.list = half;
-    context.firmware = state().receiver.firmware;
-    context.radix = state().settings.pidRadix;
-    context.bands = state().settings.bands;
-    context.noLimits = EditorSettings::readNoLimits(context_.settingsStore());
-    context.userListCount = userListCount;
-    context.german = state().german;
-    const ChannelRecord before = record;
-    CChannelDlg dialog(record, context, parent);
-    if (dialog.exec() == QDialog::Accepted)
-        return true;
-    record = before;
-    return false;
-}
-
 bool FindCommands::confirmDelete(QWidget* parent) {
     return context_.prompter().question(parent, text("Do you want to delete this channel ?"),
                                         false) == Prompter::Answer::Yes;
+}
+
+void FindCommands::editLine(CChannelListDlg& dialog, int line, const WindowLines& lines) {
+    const int slot = dialog.slotOf(line);
+    // The dialog works on the channel's own half, whichever half is shown.
+    const ListKind half = dialog.halfOf(line);
+    const ChannelTable* table =
+        lines.table == ListTable::Main ? state().mainTable() : state().shownTable();
+    const ConstChannelList list = table->list(half);
+    const ChannelRecord& record = list[static_cast<std::size_t>(slot)];
+    if (record.isFree())
+        return;
+    const std::optional<ChannelRecord> edited =
+        editInChannelDialog(context_, record, half, list.userListCount(), &dialog);
+    if (!edited || *edited == record)
+        return;
+    const QString before = lines.text(record, slot, half);
+    // `record` views the table, so it reads the edited channel afterwards.
+    context_.editList(EditKind::EditChannel, lines.table, [&](ChannelTable& changed) {
+        changed.list(half)[static_cast<std::size_t>(slot)] = *edited;
+    });
+    const QString after = lines.text(record, slot, half);
+    if (after != before) {
+        dialog.setLineText(line, after);
+        dialog.selectLine(line);
+    }
+}
+
+void FindCommands::deleteLine(CChannelListDlg& dialog, int line, ListTable table) {
+    if (!confirmDelete(&dialog))
+        return;
+    const int slots[] = {dialog.slotOf(line)};
+    const ListKind half = dialog.halfOf(line);
+    dialog.removeLine(line);
+    context_.editList(EditKind::DeleteChannel, table,
+                      [&](ChannelTable& changed) { freeSlots(changed.list(half), slots); });
+}
+
+void FindCommands::connectWindow(CChannelListDlg& dialog, const WindowLines& lines,
+                                 const std::function<void(int line)>& list) {
+    connect(&dialog, &CChannelListDlg::editRequested, this,
+            [this, &dialog, lines](int line) { editLine(dialog, line, lines); });
+    connect(&dialog, &CChannelListDlg::listRequested, this, list);
+    connect(&dialog, &CChannelListDlg::deleteRequested, this,
+            [this, &dialog, table = lines.table](int line) { deleteLine(dialog, line, table); });
 }
 
 void FindCommands::findDuplicates() {
@@ -134,29 +162,13 @@ void FindCommands::findDuplicates() {
         dialog.addLine(lineText(duplicateLineText(list[static_cast<std::size_t>(line.slot)],
                                                   line.slot, kind, line.head)),
                        line.slot, kind);
-    connect(&dialog, &CChannelListDlg::editRequested, this,
-            [this, &dialog](int line) { editDuplicate(dialog, line); });
-    connect(&dialog, &CChannelListDlg::listRequested, this,
-            [this, &dialog](int line) { listDuplicate(dialog, line); });
-    connect(&dialog, &CChannelListDlg::deleteRequested, this,
-            [this, &dialog](int line) { deleteDuplicate(dialog, line); });
+    connectWindow(dialog,
+                  {ListTable::Shown,
+                   [](const ChannelRecord& record, int slot, ListKind half) {
+                       return lineText(duplicateLineText(record, slot, half, false));
+                   }},
+                  [this, &dialog](int line) { listDuplicate(dialog, line); });
     dialog.exec();
-}
-
-void FindCommands::editDuplicate(CChannelListDlg& dialog, int line) {
-    const int slot = dialog.slotOf(line);
-    const ListKind kind = state().shownList;
-    ChannelList list = state().shownTable()->list(kind);
-    ChannelRecord& record = list[static_cast<std::size_t>(slot)];
-    if (record.isFree())
-        return;
-    const ChannelRecord before = record;
-    if (!editRecord(record, kind, list.userListCount(), &dialog) || record == before)
-        return;
-    context_.listEdited(EditKind::EditChannel);
-    context_.view()->RefreshRows(slot);
-    dialog.setLineText(line, lineText(duplicateLineText(record, slot, kind, false)));
-    dialog.selectLine(line);
 }
 
 void FindCommands::listDuplicate(CChannelListDlg& dialog, int line) {
@@ -165,22 +177,12 @@ void FindCommands::listDuplicate(CChannelListDlg& dialog, int line) {
     dialog.accept();
 }
 
-void FindCommands::deleteDuplicate(CChannelListDlg& dialog, int line) {
-    if (!confirmDelete(&dialog))
-        return;
-    const int slot = dialog.slotOf(line);
-    dialog.removeLine(line);
-    state().shownTable()->list(state().shownList)[static_cast<std::size_t>(slot)].setFree(true);
-    context_.view()->RefreshRows(slot);
-    context_.listEdited(EditKind::DeleteChannel);
-}
-
 void FindCommands::transponderList() {
     const int row = context_.view()->currentRow();
     if (!state().listLoaded() || state().showingUpdate || row < 0 ||
         row >= static_cast<int>(kListCapacity))
         return;
-    const ChannelTable& table = *state().mainTable;
+    const ChannelTable& table = *state().mainTable();
     const ChannelRecord& chosen = table.list(state().shownList)[static_cast<std::size_t>(row)];
     if (chosen.isFree())
         return;
@@ -190,33 +192,13 @@ void FindCommands::transponderList() {
                            table.list(line.half)[static_cast<std::size_t>(line.slot)], line.half)),
                        line.slot, line.half);
     dialog.setWindowTitle(lineText(transponderTitle(chosen)));
-    connect(&dialog, &CChannelListDlg::editRequested, this,
-            [this, &dialog](int line) { editTransponderLine(dialog, line); });
-    connect(&dialog, &CChannelListDlg::listRequested, this,
-            [this, &dialog](int line) { listTransponderLine(dialog, line); });
-    connect(&dialog, &CChannelListDlg::deleteRequested, this,
-            [this, &dialog](int line) { deleteTransponderLine(dialog, line); });
+    connectWindow(dialog,
+                  {ListTable::Main,
+                   [](const ChannelRecord& record, int, ListKind half) {
+                       return lineText(transponderLineText(record, half));
+                   }},
+                  [this, &dialog](int line) { listTransponderLine(dialog, line); });
     dialog.exec();
-}
-
-void FindCommands::editTransponderLine(CChannelListDlg& dialog, int line) {
-    const int slot = dialog.slotOf(line);
-    const ListKind half = dialog.halfOf(line);
-    ChannelList list = state().mainTable->list(half);
-    ChannelRecord& record = list[static_cast<std::size_t>(slot)];
-    if (record.isFree())
-        return;
-    const ChannelRecord before = record;
-    // The dialog works on the channel's own half, whichever half is shown.
-    if (!editRecord(record, half, list.userListCount(), &dialog) || record == before)
-        return;
-    context_.listEdited(EditKind::EditChannel);
-    if (half == state().shownList)
-        context_.view()->RefreshRows(slot);
-    if (record.name() != before.name()) {
-        dialog.setLineText(line, lineText(transponderLineText(record, half)));
-        dialog.selectLine(line);
-    }
 }
 
 void FindCommands::listTransponderLine(CChannelListDlg& dialog, int line) {
@@ -229,18 +211,6 @@ void FindCommands::listTransponderLine(CChannelListDlg& dialog, int line) {
     context_.view()->clearSelection();
     showSlot(dialog.slotOf(line));
     dialog.accept();
-}
-
-void FindCommands::deleteTransponderLine(CChannelListDlg& dialog, int line) {
-    if (!confirmDelete(&dialog))
-        return;
-    const int slot = dialog.slotOf(line);
-    const ListKind half = dialog.halfOf(line);
-    dialog.removeLine(line);
-    state().mainTable->list(half)[static_cast<std::size_t>(slot)].setFree(true);
-    if (half == state().shownList)
-        context_.view()->RefreshRows(slot);
-    context_.listEdited(EditKind::DeleteChannel);
 }
 
 } // namespace kanalo

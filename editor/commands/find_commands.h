@@ -2,15 +2,16 @@
 
 #include "core/channels/channel_table.h"
 #include "core/listops/search.h"
+#include "editor/base/editor_state.h"
 #include "editor/dialogs/find_dialog.h"
 
 #include <QObject>
+#include <functional>
 
 namespace kanalo {
 
 class CChannelListDlg;
 class EditorContext;
-struct EditorState;
 
 // Find name, Find frequency and Find next over the shown list, Find Duplicates, and the
 // transponder list of the Main-List's context menu.
@@ -30,21 +31,26 @@ public:
     const FindDefaults& findDefaults() const { return defaults_; }
 
 private:
+    // What the lines of a list window stand for: the table their slots are in, and how a line
+    // reads.
+    struct WindowLines {
+        ListTable table;
+        std::function<QString(const ChannelRecord& record, int slot, ListKind half)> text;
+    };
+
     EditorState& state();
     void updateStates();
-    // Runs the channel dialog on a record of the given half; false on Cancel, with the
-    // record as it was.
-    bool editRecord(ChannelRecord& record, ListKind half, std::size_t userListCount,
-                    QWidget* parent);
     void showSlot(int slot);
     bool confirmDelete(QWidget* parent);
+    // A list window's Edit and Delete: the channel of the line, changed through the list-edit
+    // entry point; the line follows.
+    void editLine(CChannelListDlg& dialog, int line, const WindowLines& lines);
+    void deleteLine(CChannelListDlg& dialog, int line, ListTable table);
+    void connectWindow(CChannelListDlg& dialog, const WindowLines& lines,
+                       const std::function<void(int line)>& list);
 
-    void editDuplicate(CChannelListDlg& dialog, int line);
     void listDuplicate(CChannelListDlg& dialog, int line);
-    void deleteDuplicate(CChannelListDlg& dialog, int line);
-    void editTransponderLine(CChannelListDlg& dialog, int line);
     void listTransponderLine(CChannelListDlg& dialog, int line);
-    void deleteTransponderLine(CChannelListDlg& dialog, int line);
 
     EditorContext& context_;
     SearchState search_;

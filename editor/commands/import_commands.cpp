@@ -129,13 +129,12 @@ bool ImportCommands::readFile(const QString& path, Reader reader, std::string& b
     return false;
 }
 
-void ImportCommands::replaceMainList(const std::function<void(ChannelTable&)>& import) {
-    if (!state().mainTable)
-        state().mainTable = std::make_unique<ChannelTable>();
+void ImportCommands::replaceMainList(const ChannelTable& imported) {
+    // An imported list has no file: it counts as modified until saved, undo or not.
+    context_.replaceList(ListTable::Main, imported, ReplacedList::Modified);
     state().showingUpdate = false;
     {
         WaitCursor wait;
-        import(*state().mainTable);
         CRowListView* view = context_.view();
         view->ShowList(state().shownList, true);
         view->clearSelection();
@@ -145,9 +144,6 @@ void ImportCommands::replaceMainList(const std::function<void(ChannelTable&)>& i
     state().currentPath.clear();
     state().fileTitle.clear();
     context_.updateTitle();
-    // An imported list has no file: it counts as modified until saved, undo or not.
-    context_.listReplaced(false, false);
-    context_.setModified(true);
 }
 
 bool ImportCommands::importFile(const QString& path, Mode mode) {
@@ -164,7 +160,12 @@ bool ImportCommands::importFile(const QString& path, Mode mode) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
             return groupAnswer(answer);
         };
-    replaceMainList([&](ChannelTable& table) { importDvbRecords(bytes, table, askGroup); });
+    auto imported = std::make_unique<ChannelTable>();
+    {
+        WaitCursor wait;
+        importDvbRecords(bytes, *imported, askGroup);
+    }
+    replaceMainList(*imported);
     return true;
 }
 
@@ -180,7 +181,7 @@ bool ImportCommands::importVdrFile(const QString& path) {
         context_.prompter().error(context_.widget(), vdrRefusalText(counts));
         return false;
     }
-    replaceMainList([&](ChannelTable& table) { table = *imported; });
+    replaceMainList(*imported);
     const QString summary = vdrSummaryText(counts);
     context_.showStatus(summary);
     if (counts.skipped() > 0)

@@ -53,8 +53,8 @@ private:
     // The questions asked before the main list is replaced; false: stop.
     // Reads the whole file under the status text; false after the failure message.
     bool readFile(const QString& path, Reader reader, std::string& bytes);
-    // Fills the main list through the import and shows it as a modified list without a name.
-    void replaceMainList(const std::function<void(ChannelTable&)>& import);
+    // Makes the imported table the main list and shows it as a modified list without a name.
+    void replaceMainList(const ChannelTable& imported);
 
     EditorContext& context_;
     FileChooser chooseFile_ = &ImportCommands::chooseDvbFile;

@@ -150,11 +150,10 @@ void TransferCommands::loadFromBox() {
             text(read == LoadStatus::CannotOpen ? "Cannot open file." : "Read error."));
         return;
     }
-    if (!state().mainTable)
-        state().mainTable = std::make_unique<ChannelTable>();
+    auto received = std::make_unique<ChannelTable>();
+    readChannelText(bytes, *received);
+    context_.replaceList(ListTable::Main, *received, ReplacedList::Unmodified);
     state().showingUpdate = false;
-    readChannelText(bytes, *state().mainTable);
-    context_.listReplaced(false, true);
     // The list has no file any more: it is saved through Save As next time.
     state().currentPath.clear();
     state().fileTitle.clear();
@@ -170,7 +169,7 @@ void TransferCommands::sendToBox() {
     if (toolRunning_)
         return;
     context_.view()->cancelPendingExchange();
-    if (!state().mainTable) {
+    if (!state().listLoaded()) {
         context_.prompter().error(context_.widget(), text("Please load channellist first."));
         return;
     }
@@ -186,7 +185,7 @@ void TransferCommands::sendToBox() {
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString path = transferFile();
-    if (writeChannelFile(QFile::encodeName(path).toStdString(), *state().mainTable,
+    if (writeChannelFile(QFile::encodeName(path).toStdString(), *state().mainTable(),
                          state().fileForm()) != SaveStatus::Ok) {
         QFile::remove(path);
         QApplication::restoreOverrideCursor();

@@ -15,6 +15,9 @@ namespace kanalo {
 
 namespace {
 
+// Beyond this many changed rows the whole list is shown again.
+constexpr std::size_t kRowsShownOneByOne = 64;
+
 bool changesNumbers(EditKind kind) {
     return kind == EditKind::Sort || kind == EditKind::Renumber;
 }
@@ -35,19 +38,6 @@ UndoCommands::UndoCommands(EditorContext& context) : QObject(context.widget()), 
     connect(undoAction, &QAction::triggered, this, &UndoCommands::undo);
     connect(redoAction, &QAction::triggered, this, &UndoCommands::redo);
     context_.onCommandStatesUpdated(this, [this] { updateActions(); });
-
-    // The group is made before the others, so it sees each command before it runs.
-    for (int command = 0; command <= static_cast<int>(Command::ShowDifferencesByFrequency);
-         ++command) {
-        const auto which = static_cast<Command>(command);
-        if (which != Command::Undo && which != Command::Redo)
-            connect(context_.action(which), &QAction::triggered, this, &UndoCommands::beginEdit);
-    }
-    CRowListView* view = context_.view();
-    connect(view, &CRowListView::moveRequested, this, &UndoCommands::beginEdit);
-    connect(view, &CRowListView::swapRequested, this, &UndoCommands::beginEdit);
-    connect(view, &CRowListView::editRequested, this, &UndoCommands::beginEdit);
-    connect(view, &CRowListView::sortRequested, this, &UndoCommands::beginEdit);
 }
 
 UndoCommands::~UndoCommands() = default;
@@ -56,8 +46,8 @@ EditorState& UndoCommands::state() const {
     return context_.state();
 }
 
-ChannelTable* UndoCommands::tableOf(const Tracked& tracked) const {
-    return (&tracked == &main_ ? state().mainTable : state().updateTable).get();
+const ChannelTable* UndoCommands::tableOf(const Tracked& tracked) const {
+    return &tracked == &main_ ? state().mainTable() : state().updateTable();
 }
 
 UndoCommands::Tracked& UndoCommands::shownTracked() {
@@ -72,13 +62,29 @@ ViewState UndoCommands::currentView(bool withNumbers) const {
     return view;
 }
 
-void UndoCommands::beginEdit() {
+void UndoCommands::edit(EditKind kind, ListTable table, const ListEdit& change) {
     if (!state().listLoaded())
         return;
-    capture_ = Capture{state().shownTable(), state().shownList, currentView(true)};
+    const Capture before{state().shownTable(), state().shownList, currentView(true)};
+    change(writableTable(state(), table));
+    record(kind, before);
 }
 
-void UndoCommands::listEdited(EditKind kind) {
+void UndoCommands::showChangedRows(const ListStep& step) {
+    CRowListView* view = context_.view();
+    const std::span<const std::uint16_t> slots = step.changedSlots();
+    if (slots.size() > kRowsShownOneByOne) {
+        view->ShowList(state().shownList, false);
+        return;
+    }
+    for (const std::uint16_t slot : slots)
+        view->RefreshRows(slot);
+}
+
+void UndoCommands::record(EditKind kind, const Capture& before) {
+    // A new number column is shown whole, whatever else changed.
+    if (changesNumbers(kind))
+        context_.view()->ShowList(state().shownList, false);
     for (Tracked* tracked : {&main_, &update_}) {
         const ChannelTable* table = tableOf(*tracked);
         if (!table || !tracked->baseline)
@@ -88,15 +94,17 @@ void UndoCommands::listEdited(EditKind kind) {
             const bool onScreen = table == state().shownTable() && list == state().shownList;
             // Most edits touch one half of one table: the others are passed over at the cost
             // of a comparison, without a snapshot.
-            const ConstChannelList before = std::as_const(*tracked->baseline).list(list);
-            const ConstChannelList after = table->list(list);
-            if (std::equal(before.begin(), before.end(), after.begin(), after.end()) &&
+            const ConstChannelList old = std::as_const(*tracked->baseline).list(list);
+            const ConstChannelList now = table->list(list);
+            if (std::equal(old.begin(), old.end(), now.begin(), now.end()) &&
                 !(onScreen && changesNumbers(kind)))
                 continue;
-            ListStep step(kind, list, ListSnapshot(before), after);
+            ListStep step(kind, list, ListSnapshot(old), now);
             if (onScreen) {
-                const bool caught = capture_ && capture_->table == table && capture_->list == list;
-                step.viewBefore = caught ? capture_->view : ViewState{touchedRows(step), {}};
+                if (!changesNumbers(kind))
+                    showChangedRows(step);
+                const bool caught = before.table == table && before.list == list;
+                step.viewBefore = caught ? before.view : ViewState{touchedRows(step), {}};
                 step.viewAfter = currentView(changesNumbers(kind));
                 if (!changesNumbers(kind))
                     step.viewBefore.numbers.reset();
@@ -113,18 +121,19 @@ void UndoCommands::listEdited(EditKind kind) {
         if (changed)
             *tracked->baseline = *table;
     }
-    capture_.reset();
     // Also when nothing changed: a sort that left every row in place marks nothing modified.
     followClean();
 }
 
-void UndoCommands::listReplaced(bool update, bool clean) {
-    Tracked& tracked = update ? update_ : main_;
-    tracked.history.clear(clean);
-    const ChannelTable* table = tableOf(tracked);
-    tracked.baseline = table ? std::make_unique<ChannelTable>(*table) : nullptr;
-    capture_.reset();
-    updateActions();
+void UndoCommands::replace(ListTable which, const ChannelTable& contents, ReplacedList replaced) {
+    writableTable(state(), which) = contents;
+    Tracked& tracked = which == ListTable::Update ? update_ : main_;
+    tracked.history.clear(replaced == ReplacedList::Unmodified);
+    tracked.baseline = std::make_unique<ChannelTable>(contents);
+    if (&tracked == &main_)
+        context_.setModified(replaced == ReplacedList::Modified);
+    else
+        context_.updateCommandStates();
 }
 
 void UndoCommands::markMainSaved() {
@@ -144,18 +153,19 @@ void UndoCommands::apply(bool redo) {
     if (!state().listLoaded() || view->pendingExchange() != CRowListView::Exchange::None)
         return;
     Tracked& tracked = shownTracked();
-    ChannelTable* table = tableOf(tracked);
     const ListStep* next = redo ? tracked.history.nextRedo() : tracked.history.nextUndo();
-    if (!table || !next)
+    if (!tableOf(tracked) || !next)
         return;
+    ChannelTable& table =
+        writableTable(state(), &tracked == &main_ ? ListTable::Main : ListTable::Update);
     // The step's list comes on screen first. Numbers out of order on screen stay as they are
     // (leaving would ask to renumber, itself a step): the other half changes unseen then.
     const bool unseen = next->list() != state().shownList && state().numbersUnsorted;
     if (next->list() != state().shownList && !unseen)
         context_.documents().showHalf(next->list());
     WaitCursor wait;
-    const ListStep* step = redo ? tracked.history.redo(*table) : tracked.history.undo(*table);
-    *tracked.baseline = *table;
+    const ListStep* step = redo ? tracked.history.redo(table) : tracked.history.undo(table);
+    *tracked.baseline = table;
     QString message = redo ? text("Redone: %1") : text("Undone: %1");
     message = message.arg(stepName(step->kind()));
     if (unseen) {

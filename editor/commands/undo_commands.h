@@ -1,32 +1,27 @@
 #pragma once
 
 #include "core/listops/list_history.h"
+#include "editor/base/editor_context.h"
 
 #include <QObject>
 #include <QString>
 #include <memory>
-#include <optional>
 
 namespace kanalo {
 
-class EditorContext;
-struct EditorState;
-
-// Edit › Undo and Redo. Every command that changed a list reports it (listEdited); the change
-// is found by comparing the tables with their copies as of the last step, so a command needs no
-// code of its own to become undoable. The main list and the Update-List keep their own steps;
-// Undo acts on the list on screen.
-class UndoCommands : public QObject {
+// The one door through which lists change, and Edit › Undo and Redo. A command hands its
+// change to edit(); the change is found by comparing the tables with their copies as of the last
+// step, so a command needs no code of its own to become undoable. The main list and the
+// Update-List keep their own steps; Undo acts on the list on screen.
+class UndoCommands : public QObject, private TableWriter {
     Q_OBJECT
 
 public:
     explicit UndoCommands(EditorContext& context);
     ~UndoCommands() override;
 
-    // The selection (and the number column) as a command starts; its step restores them.
-    void beginEdit();
-    void listEdited(EditKind kind);
-    void listReplaced(bool update, bool clean);
+    void edit(EditKind kind, ListTable table, const ListEdit& edit);
+    void replace(ListTable table, const ChannelTable& contents, ReplacedList replaced);
     // The main list was saved, or its changes were given up: this state counts as unmodified.
     void markMainSaved();
 
@@ -49,9 +44,13 @@ private:
     };
 
     EditorState& state() const;
-    ChannelTable* tableOf(const Tracked& tracked) const;
+    const ChannelTable* tableOf(const Tracked& tracked) const;
     Tracked& shownTracked();
     ViewState currentView(bool withNumbers) const;
+    // Records what changed since the last step, one step per changed half, and shows the
+    // changed rows of the half on screen.
+    void record(EditKind kind, const Capture& before);
+    void showChangedRows(const ListStep& step);
     // Undo or redo on the list on screen; false when there was nothing to do.
     void apply(bool redo);
     void finishApply(bool mainList, const QString& message);
@@ -61,7 +60,6 @@ private:
     EditorContext& context_;
     Tracked main_;
     Tracked update_;
-    std::optional<Capture> capture_;
 };
 
 } // namespace kanalo

@@ -77,7 +77,7 @@ QString integerRangeText(unsigned min, unsigned max) {
     return text("Please enter an integer between %1 and %2.").arg(min).arg(max);
 }
 
-CChannelDlg::CChannelDlg(ChannelRecord& record, const ChannelDialogContext& context,
+CChannelDlg::CChannelDlg(const ChannelRecord& record, const ChannelDialogContext& context,
                          QWidget* parent)
     : QDialog(parent), record_(record), context_(context) {
     setWindowTitle(text("Edit"));

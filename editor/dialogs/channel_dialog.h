@@ -40,17 +40,18 @@ inline unsigned frequencyMax(const FrequencyBands& bands) {
     return bands.highMax;
 }
 
-// "Edit": every field of one channel. OK checks the fields in a fixed order and rewrites the
-// record in place; the first failing field keeps the dialog open with the focus on it. Cancel
-// leaves the record as it was.
+// "Edit": every field of one channel. OK checks the fields in a fixed order and writes them into
+// the dialog's copy of the record, which record() then gives back; the first failing field keeps
+// the dialog open with the focus on it. Cancel leaves the copy as it was.
 class CChannelDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CChannelDlg(ChannelRecord& record, const ChannelDialogContext& context,
+    CChannelDlg(const ChannelRecord& record, const ChannelDialogContext& context,
                 QWidget* parent = nullptr);
 
     void accept() override;
+    const ChannelRecord& record() const { return record_; }
 
     // The controls, for tests and for callers that preset a field.
     QLineEdit* nameEdit() const { return name_; }
@@ -84,7 +85,7 @@ private:
     bool readSymbolRate(unsigned& value);
     void refuse(QLineEdit* edit, const QString& message);
 
-    ChannelRecord& record_;
+    ChannelRecord record_;
     const ChannelDialogContext context_;
 
     QLineEdit* name_ = nullptr;

@@ -41,8 +41,8 @@ QLineEdit* valueField(QWidget* parent) {
 
 } // namespace
 
-CCompareDlg::CCompareDlg(ChannelList main, const ChannelRecord& update, const QString& updateNumber,
-                         CompareMode mode, QWidget* parent)
+CCompareDlg::CCompareDlg(ConstChannelList main, const ChannelRecord& update,
+                         const QString& updateNumber, CompareMode mode, QWidget* parent)
     : QDialog(parent), main_(main), update_(update) {
     setWindowTitle(text("Compare Channels"));
 
@@ -92,8 +92,8 @@ CCompareDlg::CCompareDlg(ChannelList main, const ChannelRecord& update, const QS
 
     connect(previous_, &QPushButton::clicked, this, &CCompareDlg::showPrevious);
     connect(next_, &QPushButton::clicked, this, &CCompareDlg::showNext);
-    connect(copy_, &QPushButton::clicked, this, [this] { copyOver(false); });
-    connect(copyKeepName_, &QPushButton::clicked, this, [this] { copyOver(true); });
+    connect(copy_, &QPushButton::clicked, this, [this] { requestCopy(Copy::Whole); });
+    connect(copyKeepName_, &QPushButton::clicked, this, [this] { requestCopy(Copy::KeepingName); });
     connect(close_, &QPushButton::clicked, this, &CCompareDlg::accept);
 
     if (update_.isFree()) {
@@ -151,13 +151,9 @@ void CCompareDlg::showPrevious() {
     showMatch();
 }
 
-void CCompareDlg::copyOver(bool keepName) {
-    if (matches_.empty())
-        return;
-    const int slot = matches_[static_cast<std::size_t>(position_)];
-    copyUpdateChannel(main_, static_cast<std::size_t>(slot), update_, keepName);
-    showMatch();
-    Q_EMIT channelCopied(slot);
+void CCompareDlg::requestCopy(Copy copy) {
+    if (!matches_.empty())
+        Q_EMIT copyRequested(matches_[static_cast<std::size_t>(position_)], copy);
 }
 
 } // namespace kanalo

@@ -13,7 +13,8 @@ class QPushButton;
 namespace kanalo {
 
 // "Compare Channels": an Update-List channel on the right, the main-list channels that match
-// it on the left, one at a time, and two buttons that copy it over the match shown.
+// it on the left, one at a time, and two buttons that ask to copy it over the match shown. The
+// dialog changes nothing itself: its owner copies, then calls showMatch().
 class CCompareDlg : public QDialog {
     Q_OBJECT
 
@@ -33,9 +34,12 @@ public:
     };
     static constexpr int kFieldCount = 11;
 
+    // Whether a copy keeps the main-list channel's name.
+    enum class Copy { Whole, KeepingName };
+
     // updateNumber is the number the Update-List row shows. The main list must outlive the
-    // dialog; copies change it at once.
-    CCompareDlg(ChannelList main, const ChannelRecord& update, const QString& updateNumber,
+    // dialog.
+    CCompareDlg(ConstChannelList main, const ChannelRecord& update, const QString& updateNumber,
                 CompareMode mode, QWidget* parent = nullptr);
 
     const std::vector<int>& matches() const { return matches_; }
@@ -51,19 +55,20 @@ public:
 
     void showNext();
     void showPrevious();
-    void copyOver(bool keepName);
+    // Shows the main-list channel of the current match as the list now holds it.
+    void showMatch();
 
 Q_SIGNALS:
-    // A main-list slot now holds the Update-List channel.
-    void channelCopied(int mainSlot);
+    // The user asks to copy the Update-List channel over this main-list slot.
+    void copyRequested(int mainSlot, Copy copy);
 
 private:
     static std::size_t index(Field field) { return static_cast<std::size_t>(field); }
     void showRecord(const std::array<QLineEdit*, kFieldCount>& fields, const ChannelRecord& record,
                     const QString& number);
-    void showMatch();
+    void requestCopy(Copy copy);
 
-    ChannelList main_;
+    ConstChannelList main_;
     ChannelRecord update_;
     std::vector<int> matches_;
     int position_ = 0;

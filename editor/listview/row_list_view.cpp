@@ -129,13 +129,22 @@ void CRowListView::setNumberColumn(const RowNumbers& numbers) {
     rows().allRowsChanged();
 }
 
+void CRowListView::reorderNumberColumn(const std::vector<int>& order) {
+    if (!rowsCreated_)
+        return;
+    std::vector<QString> numberTexts(kListCapacity);
+    for (std::size_t row = 0; row < kListCapacity; ++row)
+        numberTexts[row] = rows().rowData(order[row]).texts[0];
+    for (std::size_t row = 0; row < kListCapacity; ++row)
+        rows().rowData(static_cast<int>(row)).texts[0] = std::move(numberTexts[row]);
+}
+
 void CRowListView::RefreshRows(int slot) {
     if (!rowsCreated_ || !state_.shownTable())
         return;
     const bool markDeleted = marksDeleted();
-    const ConstChannelList update = markDeleted
-                                        ? std::as_const(*state_.updateTable).list(state_.shownList)
-                                        : std::as_const(*state_.mainTable).list(state_.shownList);
+    const ConstChannelList update = markDeleted ? (*state_.updateTable()).list(state_.shownList)
+                                                : (*state_.mainTable()).list(state_.shownList);
     if (slot >= 0) {
         const ChannelRecord& record = state_.shownTable()->list(state_.shownList)[slot];
         fillRow(slot, markDeleted && isDeletedFromUpdate(record, update));
@@ -144,15 +153,14 @@ void CRowListView::RefreshRows(int slot) {
     }
     std::vector<bool> deleted;
     if (markDeleted)
-        deleted =
-            deletedFromUpdate(std::as_const(*state_.mainTable).list(state_.shownList), update);
+        deleted = deletedFromUpdate((*state_.mainTable()).list(state_.shownList), update);
     for (int row = 0; row < static_cast<int>(kListCapacity); ++row)
         fillRow(row, markDeleted && deleted[static_cast<std::size_t>(row)]);
 }
 
 // Main-list channels missing from the Update-List are marked while "RedLines" is on.
 bool CRowListView::marksDeleted() const {
-    return state_.settings.redLines && state_.updateTable && !state_.showingUpdate;
+    return state_.settings.redLines && state_.updateTable() && !state_.showingUpdate;
 }
 
 void CRowListView::fillRow(int slot, bool deletedFromUpdate) {
@@ -358,7 +366,7 @@ void CRowListView::mouseDoubleClickEvent(QMouseEvent* event) {
         Q_EMIT differencesRequested(row);
         return;
     }
-    const ChannelList list = state_.shownTable()->list(state_.shownList);
+    const ConstChannelList list = state_.shownTable()->list(state_.shownList);
     if (!list[static_cast<std::size_t>(row)].isFree())
         Q_EMIT editRequested(row);
 }

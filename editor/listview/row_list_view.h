@@ -49,13 +49,12 @@ public:
     std::vector<int> selectedRows() const;
     void selectRows(const std::vector<int>& rows);
 
-    // The header-click sort: rewrites the shown list in the order of the key (the number
-    // column orders by the number texts), then renumbers or marks the numbers unsorted.
-    void SortByColumn(ColumnKind kind);
-
     // The number column: each row's number, and setting them again (undo of a sort).
     std::vector<int> numberColumn() const;
     void setNumberColumn(const RowNumbers& numbers);
+    // After the list was rewritten in this order of its slots, the number texts follow their
+    // rows.
+    void reorderNumberColumn(const std::vector<int>& order);
 
 Q_SIGNALS:
     void moveRequested(int sourceRow, int targetRow);

@@ -162,10 +162,7 @@ void CMainFrame::connectCommands() {
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CMainFrame::updateCommandStates);
     connect(view_, &CRowListView::exchangeEnded, this, &CMainFrame::updateCommandStates);
-    connect(view_, &CRowListView::sortRequested, this, [this](ColumnKind kind) {
-        view_->SortByColumn(kind);
-        listEdited(EditKind::Sort);
-    });
+    connect(view_, &CRowListView::sortRequested, documents_, &DocumentCommands::sortByColumn);
     connect(view_, &CRowListView::contextMenuRequested, this, [this](int, const QPoint& at) {
         (state_.showingUpdate ? updateContextMenu_ : mainContextMenu_)->popup(at);
     });
@@ -218,16 +215,12 @@ void CMainFrame::clearStatus() {
     statusBar()->clearMessage();
 }
 
-void CMainFrame::beginListEdit() {
-    undo_->beginEdit();
+void CMainFrame::editList(EditKind kind, ListTable table, const ListEdit& edit) {
+    undo_->edit(kind, table, edit);
 }
 
-void CMainFrame::listEdited(EditKind kind) {
-    undo_->listEdited(kind);
-}
-
-void CMainFrame::listReplaced(bool update, bool clean) {
-    undo_->listReplaced(update, clean);
+void CMainFrame::replaceList(ListTable table, const ChannelTable& contents, ReplacedList replaced) {
+    undo_->replace(table, contents, replaced);
 }
 
 void CMainFrame::setModified(bool modified) {

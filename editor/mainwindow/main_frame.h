@@ -45,9 +45,8 @@ public:
     void updateRecentFiles() override;
     void showStatus(const QString& text) override;
     void clearStatus() override;
-    void beginListEdit() override;
-    void listEdited(EditKind kind) override;
-    void listReplaced(bool update, bool clean) override;
+    void editList(EditKind kind, ListTable table, const ListEdit& edit) override;
+    void replaceList(ListTable table, const ChannelTable& contents, ReplacedList replaced) override;
 
     QMenu* mainContextMenu() const { return mainContextMenu_; }
     QLabel* firstStatusPane() const { return firstPane_; }

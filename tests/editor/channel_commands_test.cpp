@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 using namespace kanalo;
 
@@ -24,7 +25,14 @@ struct Fixture : test::EditorWindow {
         show();
         loadSample();
     }
-    ChannelList tv() { return frame->state().mainTable->tv(); }
+    ConstChannelList tv() { return frame->state().mainTable()->tv(); }
+    // The loaded list, as if the file had held this.
+    void loaded(const std::function<void(ChannelList tv)>& change) {
+        ChannelTable table = *frame->state().mainTable();
+        change(table.tv());
+        frame->replaceList(ListTable::Main, table, ReplacedList::Unmodified);
+        frame->view()->ShowList(ListKind::Tv, false);
+    }
     CRowListView* view() { return frame->view(); }
     QAction* action(Command command) { return frame->action(command); }
     // Opens the context menu's preparation for a row, as a right click does.
@@ -64,11 +72,11 @@ private Q_SLOTS:
 
     void contextMenuFollowsTheChannel() {
         Fixture f;
-        f.tv()[8].setEpg(true); // row 8 is outside the user list
-        f.prepareMenuFor(8);
-        QVERIFY(!f.tv()[8].epg());
-        QVERIFY(!f.frame->state().modified);
+        f.loaded([](ChannelList tv) { tv[8].setEpg(true); }); // outside the user list
+        f.prepareMenuFor(8);                                  // preparing a menu changes nothing
+        QVERIFY(f.tv()[8].epg() && !f.frame->state().modified);
         QVERIFY(!f.action(Command::ToggleEpg)->isEnabled());
+        QVERIFY(!f.action(Command::ToggleEpg)->isChecked());
         QVERIFY(!f.action(Command::ToggleUserList)->isChecked());
         f.prepareMenuFor(0);
         QVERIFY(f.action(Command::ToggleUserList)->isChecked());
@@ -85,12 +93,14 @@ private Q_SLOTS:
 
     void userListLimitGreysTheToggle() {
         Fixture f;
-        for (std::size_t slot = 0; slot < 999; ++slot) {
-            f.tv()[slot].setFree(false);
-            f.tv()[slot].setInUserList(true);
-        }
-        f.tv()[1000].setFree(false);
-        f.tv()[1000].setInUserList(false);
+        f.loaded([](ChannelList tv) {
+            for (std::size_t slot = 0; slot < 999; ++slot) {
+                tv[slot].setFree(false);
+                tv[slot].setInUserList(true);
+            }
+            tv[1000].setFree(false);
+            tv[1000].setInUserList(false);
+        });
         f.prepareMenuFor(1000);
         QVERIFY(!f.action(Command::ToggleUserList)->isEnabled());
         f.action(Command::ToggleUserList)->trigger();
@@ -160,7 +170,7 @@ private Q_SLOTS:
         QCOMPARE(f.tv()[2].polarisation(), 1);
         QCOMPARE(f.view()->rows().rowData(3).texts[5], QStringLiteral("V"));
 
-        f.tv()[4].setSymbolRate(0);
+        f.loaded([](ChannelList tv) { tv[4].setSymbolRate(0); });
         f.view()->selectRows({4, 5});
         f.prepareMenuFor(4);
         QTimer::singleShot(0, [&] {

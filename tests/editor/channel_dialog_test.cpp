@@ -146,7 +146,7 @@ private Q_SLOTS:
         expected.setEpg(false);
         expected.setBouquetName("Sky" + std::string(28, ' '));
         expected.setBouquetNumber(65535);
-        QCOMPARE(image(r), image(expected));
+        QCOMPARE(image(dlg.record()), image(expected));
     }
 
     void cancelLeavesTheRecordUntouched() {
@@ -160,7 +160,7 @@ private Q_SLOTS:
         QTest::mouseClick(dlg.cancelButton(), Qt::LeftButton);
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
         QVERIFY(!dlg.isVisible());
-        QCOMPARE(image(r), before);
+        QCOMPARE(image(dlg.record()), before);
     }
 
     void refusedFieldKeepsTheDialogOpen_data() {
@@ -204,7 +204,7 @@ private Q_SLOTS:
         edit(dlg, field)->setText(typed);
         clickOk(dlg);
         verifyRefused(dlg, edit(dlg, field), message);
-        QCOMPARE(image(r), before);
+        QCOMPARE(image(dlg.record()), before);
     }
 
     // With every field wrong, each OK names the next field in reading order.
@@ -238,11 +238,11 @@ private Q_SLOTS:
         dlg.bouquetNumberEdit()->setText("a");
         clickOk(dlg);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QCOMPARE(r.pcrPid(), 511);
-        QCOMPARE(r.videoPid(), 8191);
-        QCOMPARE(r.audioPid(), 0x20);
-        QCOMPARE(r.serviceId(), 65535);
-        QCOMPARE(r.bouquetNumber(), 10);
+        QCOMPARE(dlg.record().pcrPid(), 511);
+        QCOMPARE(dlg.record().videoPid(), 8191);
+        QCOMPARE(dlg.record().audioPid(), 0x20);
+        QCOMPARE(dlg.record().serviceId(), 65535);
+        QCOMPARE(dlg.record().bouquetNumber(), 10);
     }
 
     void radioListAndFirmware1HideTheirFields() {
@@ -264,10 +264,10 @@ private Q_SLOTS:
         dlg.bouquetNumberEdit()->setText("x"); // hidden, so never read
         clickOk(dlg);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QVERIFY(!r.inUserList());
-        QVERIFY(r.epg());
-        QCOMPARE(r.bouquetName(), std::string_view("ARD                            "));
-        QCOMPARE(r.bouquetNumber(), 5);
+        QVERIFY(!dlg.record().inUserList());
+        QVERIFY(dlg.record().epg());
+        QCOMPARE(dlg.record().bouquetName(), std::string_view("ARD                            "));
+        QCOMPARE(dlg.record().bouquetNumber(), 5);
     }
 
     void userListAndEpgBoxes() {
@@ -283,13 +283,13 @@ private Q_SLOTS:
         dlg.userListBox()->click();
         dlg.epgBox()->click();
         clickOk(dlg);
-        QVERIFY(r.inUserList() && r.epg());
+        QVERIFY(dlg.record().inUserList() && dlg.record().epg());
 
         ChannelRecord in = sampleRecord();
         CChannelDlg out(in, context());
         out.userListBox()->click();
         clickOk(out);
-        QVERIFY(!in.inUserList() && !in.epg());
+        QVERIFY(!out.record().inUserList() && !out.record().epg());
     }
 
     // The 999th channel closes the user list, under both firmwares.
@@ -321,12 +321,12 @@ private Q_SLOTS:
         dlg.frequencyEdit()->setText("20000");
         clickOk(dlg);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QCOMPARE(r.symbolRate(), 999);
-        QCOMPARE(r.frequency(), 20000 & 0x3FFF);
-        QCOMPARE(r.polarisation(), 0); // the cut frequency does not spill over
-        QCOMPARE(r.videoPid(), 0);
-        QCOMPARE(r.pcrPid(), 5);
-        QCOMPARE(r.serviceId(), 1);
+        QCOMPARE(dlg.record().symbolRate(), 999);
+        QCOMPARE(dlg.record().frequency(), 20000 & 0x3FFF);
+        QCOMPARE(dlg.record().polarisation(), 0); // the cut frequency does not spill over
+        QCOMPARE(dlg.record().videoPid(), 0);
+        QCOMPARE(dlg.record().pcrPid(), 5);
+        QCOMPARE(dlg.record().serviceId(), 1);
     }
 
     void namesRoundTripWithBrackets() {
@@ -335,19 +335,20 @@ private Q_SLOTS:
         CChannelDlg dlg(r, context());
         dlg.nameEdit()->setText("A [B]");
         clickOk(dlg);
-        QCOMPARE(bytes(r.name()), QByteArray("A \x86"
-                                             "B\x87")
-                                      .leftJustified(31, ' '));
-        QCOMPARE(bytes(r.bouquetName()), QByteArray(31, ' '));
-        QCOMPARE(r.toImage()[14 + 31], 0);
+        QCOMPARE(bytes(dlg.record().name()), QByteArray("A \x86"
+                                                        "B\x87")
+                                                 .leftJustified(31, ' '));
+        QCOMPARE(bytes(dlg.record().bouquetName()), QByteArray(31, ' '));
+        QCOMPARE(dlg.record().toImage()[14 + 31], 0);
 
-        CChannelDlg again(r, context());
+        CChannelDlg again(dlg.record(), context());
         QCOMPARE(again.nameEdit()->text(), QStringLiteral("A [B]"));
         again.bouquetNameEdit()->setText("[x] €"); // no bracket codes in the bouquet
         again.nameEdit()->setText(QString(31, 'n'));
         clickOk(again);
-        QCOMPARE(bytes(r.name()), QByteArray(31, 'n'));
-        QCOMPARE(bytes(r.bouquetName()), QByteArray("[x] \x80").leftJustified(31, ' '));
+        QCOMPARE(bytes(again.record().name()), QByteArray(31, 'n'));
+        QCOMPARE(bytes(again.record().bouquetName()),
+                 QByteArray("[x] \x80").leftJustified(31, ' '));
     }
 
     void listsWithoutASelectionKeepTheStoredCode() {
@@ -359,8 +360,8 @@ private Q_SLOTS:
         QCOMPARE(dlg.polarisationBox()->currentIndex(), -1);
         clickOk(dlg);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QCOMPARE(r.fecCode(), 4);
-        QCOMPARE(r.polarisation(), 2);
+        QCOMPARE(dlg.record().fecCode(), 4);
+        QCOMPARE(dlg.record().polarisation(), 2);
     }
 
     void germanMessagesKeepTheirNumbers() {

@@ -25,7 +25,7 @@ struct Fixture : test::EditorWindow {
         loadSample();
         QApplication::clipboard()->clear();
     }
-    ChannelList tv() { return frame->state().mainTable->tv(); }
+    ConstChannelList tv() { return frame->state().mainTable()->tv(); }
     CRowListView* view() { return frame->view(); }
     void select(std::vector<int> rows) {
         view()->selectRows(rows);
@@ -155,7 +155,7 @@ private Q_SLOTS:
         QVERIFY(!f.frame->action(Command::Cut)->isEnabled());
         QVERIFY(!f.frame->action(Command::Delete)->isEnabled());
         f.key("Del");
-        QVERIFY(!f.frame->state().mainTable->tv()[2].isFree());
+        QVERIFY(!f.frame->state().mainTable()->tv()[2].isFree());
         QVERIFY(f.prompts.shown.isEmpty());
     }
 };

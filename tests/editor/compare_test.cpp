@@ -28,8 +28,16 @@ struct Fixture : test::EditorWindow {
         prompts.fileNames = {test::sampleListPath()};
         frame->action(Command::OpenUpdate)->trigger();
     }
-    ChannelList main() { return frame->state().mainTable->tv(); }
-    ChannelList update() { return frame->state().updateTable->tv(); }
+    ConstChannelList main() { return frame->state().mainTable()->tv(); }
+    ConstChannelList update() { return frame->state().updateTable()->tv(); }
+    // The TV list of a table as if its file had held this.
+    void setUp(ListTable table, const std::function<void(ChannelList tv)>& change) {
+        ChannelTable copy =
+            *(table == ListTable::Main ? frame->state().mainTable() : frame->state().updateTable());
+        change(copy.tv());
+        frame->replaceList(table, copy, ReplacedList::Unmodified);
+        frame->view()->ShowList(frame->state().shownList, false);
+    }
     QAction* action(Command command) { return frame->action(command); }
 
     // Runs the command with the dialog answered by inspect; false when no dialog came up.
@@ -82,7 +90,8 @@ private Q_SLOTS:
 
     void enterAndDoubleClickCompareByName() {
         Fixture f;
-        f.main()[2].setName("alpen info"); // the only match, in other letter case
+        f.setUp(ListTable::Main,
+                [](ChannelList tv) { tv[2].setName("alpen info"); }); // in other case
         f.frame->view()->selectRows({2});
         QVERIFY(f.withDialog(
             [&] { QTest::keyClick(f.frame->view(), Qt::Key_Return); },
@@ -110,11 +119,12 @@ private Q_SLOTS:
 
     void valuesOfBothColumns() {
         Fixture f;
-        ChannelRecord& u = f.update()[0];
-        u.setSatelliteIndex(4);
-        u.setPolarisation(1);
-        u.setFecCode(4);
-        u.setVideoPid(7000);
+        f.setUp(ListTable::Update, [](ChannelList tv) {
+            tv[0].setSatelliteIndex(4);
+            tv[0].setPolarisation(1);
+            tv[0].setFecCode(4);
+            tv[0].setVideoPid(7000);
+        });
         f.frame->state().numbersUnsorted = true;
         f.frame->view()->rows().rowData(0).texts[0] = QStringLiteral("42");
         QVERIFY(f.showByName(0, [&](CCompareDlg& d) {
@@ -142,8 +152,10 @@ private Q_SLOTS:
 
     void stepsThroughTheMatches() {
         Fixture f;
-        for (std::size_t slot : {10u, 20u, 30u})
-            f.main()[slot] = f.main()[1];
+        f.setUp(ListTable::Main, [](ChannelList tv) {
+            for (std::size_t slot : {10u, 20u, 30u})
+                tv[slot] = tv[1];
+        });
         QVERIFY(f.showByName(1, [&](CCompareDlg& d) {
             QCOMPARE(d.matches(), (std::vector<int>{1, 10, 20, 30}));
             const auto shown = [&] { return value(d.mainField(Field::Number)); };
@@ -171,11 +183,13 @@ private Q_SLOTS:
     void byFrequencyAndWithoutMatches() {
         Fixture f;
         // Row 0 is 12420 MHz horizontal on satellite 1; slot 40 lies 9 MHz away, 41 ten.
-        f.main()[40] = f.main()[0];
-        f.main()[40].setFrequency(12429);
-        f.main()[40].setName("Near");
-        f.main()[41] = f.main()[40];
-        f.main()[41].setFrequency(12430);
+        f.setUp(ListTable::Main, [](ChannelList tv) {
+            tv[40] = tv[0];
+            tv[40].setFrequency(12429);
+            tv[40].setName("Near");
+            tv[41] = tv[40];
+            tv[41].setFrequency(12430);
+        });
         f.frame->view()->setCurrentRow(0);
         QVERIFY(f.withDialog([&] { f.action(Command::ShowDifferencesByFrequency)->trigger(); },
                              [&](CCompareDlg& d) {
@@ -185,7 +199,8 @@ private Q_SLOTS:
                                  QVERIFY(std::find(found.begin(), found.end(), 41) == found.end());
                              }));
 
-        f.update()[0].setName("Nowhere in the main list");
+        f.setUp(ListTable::Update,
+                [](ChannelList tv) { tv[0].setName("Nowhere in the main list"); });
         QVERIFY(f.showByName(0, [&](CCompareDlg& d) {
             QVERIFY(d.matches().empty());
             QCOMPARE(value(d.updateField(Field::Name)), QStringLiteral("Nowhere in the main list"));
@@ -198,7 +213,7 @@ private Q_SLOTS:
         }));
 
         // A free row is no channel: its stale name finds nothing to copy over.
-        f.update()[1500].setName("Kanal Eins");
+        f.setUp(ListTable::Update, [](ChannelList tv) { tv[1500].setName("Kanal Eins"); });
         QVERIFY(f.showByName(1500, [&](CCompareDlg& d) {
             QVERIFY(d.matches().empty());
             QCOMPARE(value(d.updateField(Field::Number)), QStringLiteral("1501"));
@@ -208,11 +223,12 @@ private Q_SLOTS:
 
     void copiesOverTheMainListChannel() {
         Fixture f;
-        ChannelRecord& u = f.update()[2];
-        u.setFrequency(11111);
-        u.setInUserList(false);
-        u.setBouquetName("Neu");
-        f.main()[2].setName("ALPEN INFO");
+        f.setUp(ListTable::Update, [](ChannelList tv) {
+            tv[2].setFrequency(11111);
+            tv[2].setInUserList(false);
+            tv[2].setBouquetName("Neu");
+        });
+        f.setUp(ListTable::Main, [](ChannelList tv) { tv[2].setName("ALPEN INFO"); });
         QVERIFY(!f.frame->state().modified);
         QVERIFY(f.showByName(2, [&](CCompareDlg& d) {
             d.copyKeepNameButton()->click();

@@ -166,14 +166,14 @@ private Q_SLOTS:
         f.trigger(Command::ViewRadio);
         QCOMPARE(f.state().shownList, ListKind::Radio);
         QVERIFY(!f.state().numbersUnsorted);
-        QCOMPARE(f.state().mainTable->tv()[0].name(), firstName.toStdString());
+        QCOMPARE(f.state().mainTable()->tv()[0].name(), firstName.toStdString());
 
         // Yes keeps the sorted order with new numbers.
         f.trigger(Command::ViewTv);
         Q_EMIT f.view()->headerClicked(1);
         f.prompts.answers = {Answer::Yes};
         f.trigger(Command::ViewRadio);
-        QCOMPARE(f.state().mainTable->tv()[0].name(), std::string("Alpen Info"));
+        QCOMPARE(f.state().mainTable()->tv()[0].name(), std::string("Alpen Info"));
     }
 
     void sortingByNumberRestoresTheOrder() {
@@ -264,10 +264,10 @@ private Q_SLOTS:
 
         // A click after opening a recent file selects, and moves nothing.
         QCOMPARE(armedThen([&] { f.frame->documents().openRecent(path); }), none);
-        const std::string second(f.state().mainTable->tv()[1].name());
+        const std::string second(f.state().mainTable()->tv()[1].name());
         QTest::mouseClick(f.view()->viewport(), Qt::LeftButton, {},
                           f.view()->visualRect(f.view()->rows().index(4, 0)).center());
-        QCOMPARE(f.state().mainTable->tv()[1].name(), second);
+        QCOMPARE(f.state().mainTable()->tv()[1].name(), second);
         QVERIFY(!f.state().modified);
     }
 

@@ -19,7 +19,7 @@ namespace {
 
 // A context without a main window: a bare widget and the list view, recording what the
 // command group asks of it.
-class FakeContext : public EditorContext {
+class FakeContext : public EditorContext, private TableWriter {
 public:
     FakeContext() {
         view_ = new CRowListView(state_, &window_);
@@ -49,10 +49,15 @@ public:
     void updateRecentFiles() override { log << state_.settings.recentFiles.join(QLatin1Char(',')); }
     void showStatus(const QString& text) override { log << text; }
     void clearStatus() override { log << QStringLiteral("cleared"); }
-    void beginListEdit() override {}
-    void listEdited(EditKind) override {}
-    void listReplaced(bool update, bool clean) override {
-        log << QStringLiteral("replaced %1 %2").arg(update).arg(clean);
+    void editList(EditKind, ListTable table, const ListEdit& edit) override {
+        edit(writableTable(state_, table));
+    }
+    void replaceList(ListTable table, const ChannelTable& contents,
+                     ReplacedList replaced) override {
+        writableTable(state_, table) = contents;
+        log << QStringLiteral("replaced %1 %2")
+                   .arg(table == ListTable::Update)
+                   .arg(replaced == ReplacedList::Unmodified);
     }
 
     test::ScriptedPrompter prompts;
@@ -80,9 +85,10 @@ private Q_SLOTS:
     void commandGroupRunsOnAFakeContext() {
         FakeContext context;
         EditorState& state = context.state();
-        state.mainTable = std::make_unique<ChannelTable>();
+        auto table = std::make_unique<ChannelTable>();
         const QString sample = test::sampleListPath();
-        QCOMPARE(loadChannelFile(sample.toStdString(), *state.mainTable), LoadStatus::Ok);
+        QCOMPARE(loadChannelFile(sample.toStdString(), *table), LoadStatus::Ok);
+        state.setUpTables(std::move(table));
         state.modified = true;
         context.view()->ShowList(ListKind::Tv, true);
         context.view()->armExchange(CRowListView::Exchange::Move, 0);
@@ -96,8 +102,8 @@ private Q_SLOTS:
         context.prompts.answers = {Prompter::Answer::No};
         context.documents().openRecent(sample);
         const QString absolute = QDir(sample).absolutePath();
-        QCOMPARE(context.log, (QStringList{"modified 0", "Reading file ...", "cleared",
-                                           "title sample.dat", "replaced 0 1", absolute}));
+        QCOMPARE(context.log, (QStringList{"modified 0", "Reading file ...", "replaced 0 1",
+                                           "cleared", "title sample.dat", absolute}));
         QCOMPARE(state.currentPath, sample);
     }
 };

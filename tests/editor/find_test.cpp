@@ -46,8 +46,8 @@ struct Fixture : test::EditorWindow {
         show();
         loadSample();
     }
-    ChannelList tv() { return frame->state().mainTable->tv(); }
-    ChannelList radio() { return frame->state().mainTable->radio(); }
+    ConstChannelList tv() { return frame->state().mainTable()->tv(); }
+    ConstChannelList radio() { return frame->state().mainTable()->radio(); }
     CRowListView* view() { return frame->view(); }
     QAction* action(Command command) { return frame->action(command); }
     std::vector<int> selected() { return view()->selectedRows(); }
@@ -81,11 +81,21 @@ struct Fixture : test::EditorWindow {
         view()->setCurrentRow(row);
         Q_EMIT frame->mainContextMenu()->aboutToShow();
     }
+    // The loaded list as if its file had held this.
+    void setUp(const std::function<void(ChannelTable&)>& change) {
+        ChannelTable table = *frame->state().mainTable();
+        change(table);
+        frame->replaceList(ListTable::Main, table, ReplacedList::Unmodified);
+        view()->ShowList(frame->state().shownList, false);
+    }
     // A copy of the channel in the source slot, named differently, so the two are duplicates.
     void duplicate(int source, int target, const char* name) {
-        tv()[static_cast<std::size_t>(target)] = tv()[static_cast<std::size_t>(source)];
-        tv()[static_cast<std::size_t>(target)].setName(name);
-        tv()[static_cast<std::size_t>(target)].setSymbolRate(1234);
+        setUp([&](ChannelTable& table) {
+            ChannelRecord& copy = table.tv()[static_cast<std::size_t>(target)];
+            copy = table.tv()[static_cast<std::size_t>(source)];
+            copy.setName(name);
+            copy.setSymbolRate(1234);
+        });
     }
 
     test::ScriptedPrompter prompts;
@@ -290,8 +300,10 @@ private Q_SLOTS:
         QCOMPARE(f.selected(), std::vector<int>{17});
 
         // The Radio list ignores the video PID.
-        f.radio()[9] = f.radio()[2];
-        f.radio()[9].setVideoPid(300);
+        f.setUp([](ChannelTable& table) {
+            table.radio()[9] = table.radio()[2];
+            table.radio()[9].setVideoPid(300);
+        });
         f.action(Command::ViewRadio)->trigger();
         f.inListDialog(Command::FindDuplicates, [](CChannelListDlg& dialog) {
             QCOMPARE(linesOf(dialog), (QStringList{"*\t003\tRadio\tJazz Radio\t01\t10880",

@@ -198,7 +198,8 @@ private Q_SLOTS:
         QVERIFY(f.frame->view()->selectedRows().empty());
 
         // The main list marks channels the Update-List lacks once RedLines is on.
-        f.state().updateTable->tv()[3].setSymbolRate(1000);
+        f.frame->editList(EditKind::EditChannel, ListTable::Update,
+                          [](ChannelTable& table) { table.tv()[3].setSymbolRate(1000); });
         f.frame->action(Command::MainList)->trigger();
         const auto deleted = [&](int row) {
             return (f.frame->view()->rows().rowData(row).colourFlags & Deleted) != 0;

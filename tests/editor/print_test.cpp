@@ -42,17 +42,18 @@ struct Fixture : test::EditorWindow {
     }
     // Fills the TV list with `count` channels and shows it.
     void fillTv(int count) {
-        if (!frame->state().mainTable)
+        if (!frame->state().mainTable())
             loadSample();
-        ChannelList tv = frame->state().mainTable->tv();
-        for (std::size_t slot = 0; slot < tv.size(); ++slot) {
+        ChannelTable table = *frame->state().mainTable();
+        for (std::size_t slot = 0; slot < kListCapacity; ++slot) {
             ChannelRecord record;
             record.setName("Channel " + std::to_string(slot + 1));
             record.setFrequency(11000 + static_cast<unsigned>(slot % 1000));
             record.setVideoPid(100);
             record.setFree(static_cast<int>(slot) >= count);
-            tv[slot] = record;
+            table.tv()[slot] = record;
         }
+        frame->replaceList(ListTable::Main, table, ReplacedList::Unmodified);
         frame->view()->ShowList(ListKind::Tv, true);
     }
     // Prints through the command with the given range into a PDF; returns its pages' lines.
@@ -198,7 +199,7 @@ private Q_SLOTS:
         f.loadSample();
         const std::vector<int> occupied = f.occupiedRows();
         const int freeRow = 1990;
-        QVERIFY(f.frame->state().mainTable->tv()[freeRow].isFree());
+        QVERIFY(f.frame->state().mainTable()->tv()[freeRow].isFree());
         f.frame->view()->selectRows({occupied[3], occupied[1], freeRow});
 
         QCOMPARE(f.print(QPrinter::Selection).value(0),

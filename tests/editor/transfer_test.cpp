@@ -92,17 +92,18 @@ private Q_SLOTS:
         QVERIFY(editor.state().listLoaded());
         const auto expected = sampleTable();
         for (std::size_t slot = 0; slot < kTableCapacity; ++slot) {
-            const ChannelRecord& got = editor.state().mainTable->slots()[slot];
+            const ChannelRecord& got = editor.state().mainTable()->slots()[slot];
             const ChannelRecord& want = expected->slots()[slot];
             QCOMPARE(got.isFree(), want.isFree());
             if (!want.isFree())
                 QVERIFY2(got == want, qPrintable(QStringLiteral("slot %1").arg(slot)));
         }
-        QCOMPARE(editor.frame->windowTitle(), QStringLiteral("Kanalo"));
+        QCOMPARE(editor.frame->windowTitle(), QStringLiteral("Kanalo[*]"));
         QVERIFY(editor.state().currentPath.isEmpty());
         QCOMPARE(editor.frame->view()->rows().rowData(0).texts[1], QStringLiteral("Nordlicht TV"));
 
-        editor.state().mainTable->tv()[0].setName("Changed here");
+        editor.frame->editList(EditKind::EditChannel, ListTable::Main,
+                               [](ChannelTable& table) { table.tv()[0].setName("Changed here"); });
         editor.prompts.answers = {Prompter::Answer::Yes}; // "Send channel list to Box ?"
         editor.frame->action(Command::SendToBox)->trigger();
         QCOMPARE(editor.prompts.shown.value(0), QStringLiteral("Send channel list to Box ?"));
@@ -113,8 +114,8 @@ private Q_SLOTS:
             QTest::qWait(20);
         QFile stored(box.store());
         QVERIFY(stored.open(QIODevice::ReadOnly));
-        QByteArray written =
-            QByteArray::fromStdString(writeChannelText(*editor.state().mainTable, FileForm::Long));
+        QByteArray written = QByteArray::fromStdString(
+            writeChannelText(*editor.state().mainTable(), FileForm::Long));
         written.replace("\r\n", "\n");
         QCOMPARE(stored.readAll(), written);
         QVERIFY(!QFile::exists(editor.transfers->transferFile()));
@@ -144,7 +145,7 @@ private Q_SLOTS:
             QVERIFY(editor.prompts.shown.last().startsWith(QStringLiteral("Communication error.")));
             QVERIFY(editor.prompts.shown.last().contains(QStringLiteral("Can't connect")));
             QVERIFY(!editor.state().modified);
-            QCOMPARE(editor.frame->windowTitle(), QStringLiteral("sample.dat - Kanalo"));
+            QCOMPARE(editor.frame->windowTitle(), QStringLiteral("sample.dat[*] - Kanalo"));
         }
         // A missing tool fails the same way.
         QTemporaryDir empty;

@@ -29,7 +29,7 @@ struct Fixture : test::EditorWindow {
         view()->selectRows(rows);
         view()->setCurrentRow(rows.front());
     }
-    ChannelTable table() { return *state().mainTable; }
+    ChannelTable table() { return *state().mainTable(); }
     ChannelCommands* channels() { return frame->findChild<ChannelCommands*>(); }
 
     test::ScriptedPrompter prompts;
