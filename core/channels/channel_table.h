@@ -90,4 +90,8 @@ private:
 
 SlotKind slotKind(const ChannelRecord& record, ListKind shown);
 
+// True when both tables hold the same channels in the same order in each list, whatever free
+// slots lie between them: what a channel list file of either would hold.
+bool holdSameChannels(const ChannelTable& a, const ChannelTable& b);
+
 } // namespace kanalo

@@ -130,14 +130,17 @@ void UndoCommands::replace(ListTable which, const ChannelTable& contents, Replac
     Tracked& tracked = which == ListTable::Update ? update_ : main_;
     tracked.history.clear(replaced == ReplacedList::Unmodified);
     tracked.baseline = std::make_unique<ChannelTable>(contents);
-    if (&tracked == &main_)
+    if (&tracked == &main_) {
+        saved_.reset(); // an imported list has no file yet
         context_.setModified(replaced == ReplacedList::Modified);
-    else
+    } else
         context_.updateCommandStates();
 }
 
 void UndoCommands::markMainSaved() {
     main_.history.setClean();
+    if (const ChannelTable* table = state().mainTable())
+        saved_ = std::make_unique<ChannelTable>(*table);
 }
 
 void UndoCommands::undo() {
@@ -203,8 +206,11 @@ void UndoCommands::finishApply(bool mainList, const QString& message) {
 }
 
 void UndoCommands::followClean() {
-    // Back at the saved state the list counts as unmodified again, and Save is disabled.
-    context_.setModified(!main_.history.isClean());
+    // A list that holds what its file holds is unmodified, and Save is disabled: back at the
+    // saved state by undo, and also after edits that cancel out (a swap and the same swap).
+    const bool differs =
+        !main_.history.isClean() && !(saved_ && holdSameChannels(*saved_, *state().mainTable()));
+    context_.setModified(differs);
 }
 
 void UndoCommands::updateActions() {

@@ -60,6 +60,7 @@ private:
     EditorContext& context_;
     Tracked main_;
     Tracked update_;
+    std::unique_ptr<ChannelTable> saved_; // the main list as last read or saved; none imported
 };
 
 } // namespace kanalo

@@ -236,6 +236,10 @@ private Q_SLOTS:
             QCOMPARE(value(d.mainField(Field::Name)), QStringLiteral("ALPEN INFO"));
         }));
         QVERIFY(f.frame->state().modified);
+        f.action(Command::MainList)->trigger();
+        QCOMPARE(f.action(Command::Undo)->text(),
+                 QStringLiteral("&Undo Copy Channel Keeping Name\tCtrl+Z"));
+        f.action(Command::UpdateList)->trigger();
         QCOMPARE(f.main()[2].name(), "ALPEN INFO");
         QVERIFY(!f.main()[2].inUserList());
         QCOMPARE(f.main()[2].bouquetName(), "Neu");
