@@ -78,9 +78,9 @@ const char* statusMessage(DvbReadStatus status) {
     case DvbReadStatus::Ok:
         return "";
     case DvbReadStatus::CannotOpen:
-        return "Cannot open file.";
+        return statusMessage(LoadStatus::CannotOpen);
     case DvbReadStatus::ReadError:
-        return "Read error.";
+        return statusMessage(LoadStatus::ReadError);
     case DvbReadStatus::WrongVersion:
         return "Wrong file version.";
     }

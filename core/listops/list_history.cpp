@@ -33,26 +33,20 @@ RowNumbers RowNumbers::of(std::span<const int> rowNumbers, bool unsorted) {
     return result;
 }
 
-ListSnapshot::ListSnapshot(ConstChannelList list, std::size_t first, std::size_t count)
-    : first_(std::min(first, kListCapacity)) {
-    const auto slots = list.slots().subspan(first_, std::min(count, kListCapacity - first_));
-    records_.assign(slots.begin(), slots.end());
-}
-
 ListStep::ListStep(EditKind kind, ListKind list, const ListSnapshot& before, ConstChannelList after)
     : kind_(kind), list_(list) {
     const std::size_t count = before.records_.size();
     std::size_t changed = 0;
     for (std::size_t i = 0; i < count; ++i)
-        changed += before.records_[i] == after[before.first_ + i] ? 0 : 1;
+        changed += before.records_[i] == after[i] ? 0 : 1;
     slots_.reserve(changed);
     before_.reserve(changed);
     after_.reserve(changed);
     for (std::size_t i = 0; i < count; ++i) {
-        const ChannelRecord& now = after[before.first_ + i];
+        const ChannelRecord& now = after[i];
         if (before.records_[i] == now)
             continue;
-        slots_.push_back(static_cast<std::uint16_t>(before.first_ + i));
+        slots_.push_back(static_cast<std::uint16_t>(i));
         before_.push_back(before.records_[i]);
         after_.push_back(now);
     }

@@ -68,12 +68,10 @@ struct ViewState {
 // stay within (one slot for the channel dialog).
 class ListSnapshot {
 public:
-    explicit ListSnapshot(ConstChannelList list) : ListSnapshot(list, 0, kListCapacity) {}
-    ListSnapshot(ConstChannelList list, std::size_t first, std::size_t count);
+    explicit ListSnapshot(ConstChannelList list) : records_(list.begin(), list.end()) {}
 
 private:
     friend class ListStep;
-    std::size_t first_;
     std::vector<ChannelRecord> records_;
 };
 

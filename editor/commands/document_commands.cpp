@@ -19,13 +19,12 @@ namespace kanalo {
 
 namespace {
 
+DocumentCommands::ShownList leavesIf(bool leaves) {
+    return leaves ? DocumentCommands::ShownList::Leaves : DocumentCommands::ShownList::Stays;
+}
+
 constexpr int kMaxFolderLength = 255;
 constexpr int kMaxDialogTitleLength = 50;
-
-const char* loadMessage(LoadStatus status) {
-    return status == LoadStatus::CannotOpen ? KANALO_TEXT("Cannot open file.")
-                                            : KANALO_TEXT("Read error.");
-}
 
 } // namespace
 
@@ -72,7 +71,7 @@ bool DocumentCommands::loadFile(const QString& path) {
     const LoadStatus result = loadChannelFile(QFile::encodeName(path).toStdString(), *read, &stamp);
     if (result != LoadStatus::Ok) {
         context_.clearStatus();
-        context_.prompter().error(context_.widget(), text(loadMessage(result)));
+        context_.prompter().error(context_.widget(), text(statusMessage(result)));
         return false;
     }
     context_.replaceList(ListTable::Main, *read, ReplacedList::Unmodified);
@@ -150,14 +149,14 @@ bool DocumentCommands::askRenumberQuestion() {
     return true;
 }
 
-bool DocumentCommands::leaveShownList(bool askRenumber) {
+bool DocumentCommands::leaveShownList(ShownList shown) {
     // The armed source row would name a channel of a list no longer on screen.
     context_.view()->cancelPendingExchange();
-    return !askRenumber || askRenumberQuestion();
+    return shown == ShownList::Stays || askRenumberQuestion();
 }
 
 bool DocumentCommands::beforeReplacingMainList() {
-    if (!leaveShownList(state().showingUpdate) || !askToSave())
+    if (!leaveShownList(leavesIf(state().showingUpdate)) || !askToSave())
         return false;
     context_.setModified(false);
     return true;
@@ -218,7 +217,7 @@ bool DocumentCommands::saveAs() {
 }
 
 void DocumentCommands::openUpdate() {
-    if (!state().listLoaded() || !leaveShownList(!state().showingUpdate))
+    if (!state().listLoaded() || !leaveShownList(leavesIf(!state().showingUpdate)))
         return;
     const QString title = text("Open Update Channel list").left(kMaxDialogTitleLength);
     const QString path = context_.prompter().openFileName(
@@ -231,7 +230,7 @@ void DocumentCommands::openUpdate() {
     const LoadStatus result = readWholeFile(QFile::encodeName(path).toStdString(), bytes);
     if (result != LoadStatus::Ok) {
         context_.clearStatus();
-        context_.prompter().error(context_.widget(), text(loadMessage(result)));
+        context_.prompter().error(context_.widget(), text(statusMessage(result)));
         return;
     }
     // A fresh scan in VDR's format is compared as it is; its summary says what it lacked. One
@@ -266,7 +265,7 @@ void DocumentCommands::openUpdate() {
 }
 
 void DocumentCommands::showMainList() {
-    if (!leaveShownList(state().showingUpdate) || !state().showingUpdate)
+    if (!leaveShownList(leavesIf(state().showingUpdate)) || !state().showingUpdate)
         return;
     rememberTopLine(UpdateFirstLine);
     state().showingUpdate = false;
@@ -281,7 +280,7 @@ void DocumentCommands::showMainList() {
 }
 
 void DocumentCommands::showUpdateList() {
-    if (!state().hasUpdateList() || !leaveShownList(!state().showingUpdate))
+    if (!state().hasUpdateList() || !leaveShownList(leavesIf(!state().showingUpdate)))
         return;
     if (state().showingUpdate) {
         markUpdateDifferences();
@@ -298,7 +297,7 @@ void DocumentCommands::showUpdateList() {
 }
 
 void DocumentCommands::showHalf(ListKind half) {
-    if (!leaveShownList(state().shownList != half) || state().shownList == half)
+    if (!leaveShownList(leavesIf(state().shownList != half)) || state().shownList == half)
         return;
     const bool loaded = state().listLoaded();
     if (loaded) {

@@ -33,9 +33,12 @@ public:
     void showMainList();
     void showUpdateList();
 
+    // Whether a command takes the list on screen away.
+    enum class ShownList { Stays, Leaves };
     // The first step of every command that replaces or switches the list on screen: a pending
-    // Move or Swap ends, and with askRenumber the renumber question is asked. False: stop.
-    bool leaveShownList(bool askRenumber);
+    // Move or Swap ends, and when the list on screen leaves the renumber question is asked.
+    // False: stop.
+    bool leaveShownList(ShownList shown);
     // Before the main list is replaced by a file, an import or the Box's list: leaves the shown
     // list, asks to save and clears modified. False: stop.
     bool beforeReplacingMainList();

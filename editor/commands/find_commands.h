@@ -28,7 +28,6 @@ public:
     void transponderList();
 
     const SearchState& search() const { return search_; }
-    const FindDefaults& findDefaults() const { return defaults_; }
 
 private:
     // What the lines of a list window stand for: the table their slots are in, and how a line

@@ -145,9 +145,7 @@ void TransferCommands::loadFromBox() {
     QFile::remove(path);
     if (read != LoadStatus::Ok) {
         finishStatus();
-        context_.prompter().error(
-            context_.widget(),
-            text(read == LoadStatus::CannotOpen ? "Cannot open file." : "Read error."));
+        context_.prompter().error(context_.widget(), text(statusMessage(read)));
         return;
     }
     auto received = std::make_unique<ChannelTable>();

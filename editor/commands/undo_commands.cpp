@@ -144,14 +144,15 @@ void UndoCommands::markMainSaved() {
 }
 
 void UndoCommands::undo() {
-    apply(false);
+    apply(Direction::Undo);
 }
 
 void UndoCommands::redo() {
-    apply(true);
+    apply(Direction::Redo);
 }
 
-void UndoCommands::apply(bool redo) {
+void UndoCommands::apply(Direction direction) {
+    const bool redo = direction == Direction::Redo;
     CRowListView* view = context_.view();
     if (!state().listLoaded() || view->pendingExchange() != CRowListView::Exchange::None)
         return;

@@ -28,7 +28,9 @@ public:
     void undo();
     void redo();
 
-    const ListHistory& history(bool update) const { return (update ? update_ : main_).history; }
+    const ListHistory& history(ListTable table) const {
+        return (table == ListTable::Update ? update_ : main_).history;
+    }
     // "Paste", "Sort" ...: the name of a step in the menu and the status bar.
     static QString stepName(EditKind kind);
 
@@ -51,8 +53,9 @@ private:
     // changed rows of the half on screen.
     void record(EditKind kind, const Capture& before);
     void showChangedRows(const ListStep& step);
-    // Undo or redo on the list on screen; false when there was nothing to do.
-    void apply(bool redo);
+    enum class Direction { Undo, Redo };
+    // Undo or redo on the list on screen.
+    void apply(Direction direction);
     void finishApply(bool mainList, const QString& message);
     void followClean();
     void updateActions();

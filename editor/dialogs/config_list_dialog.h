@@ -20,7 +20,6 @@ public:
     CConfigListDlg(ColumnSets& sets, QWidget* parent = nullptr);
 
     void setEditedSet(EditedSet set) { edited_ = set; }
-    EditedSet editedSet() const { return edited_; }
     ColumnSet& editedColumns();
 
     // Shows the edited set's flags; on OK they are taken over and the mask is returned for

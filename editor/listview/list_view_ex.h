@@ -32,7 +32,6 @@ public:
 
     // Whether selected rows stay highlighted while the view does not have the focus.
     void setKeepSelectionVisible(bool keep);
-    bool keepSelectionVisible() const { return keepSelectionVisible_; }
 
     // The rectangle a row paints, in viewport coordinates: from the first column's left edge to
     // the end of the last column or the right edge of the viewport, whichever is further right.

@@ -16,7 +16,6 @@ public:
     explicit CPropPID(const OptionValues& values, QWidget* parent = nullptr);
     void store(OptionValues& values) const;
 
-    QRadioButton* decimalButton() const { return decimal_; }
     QRadioButton* hexButton() const { return hex_; }
 
 private:

@@ -65,8 +65,8 @@ struct Run : test::EditorWindow {
         return QByteArray::fromStdString(writeChannelText(*state().mainTable(), FileForm::Long));
     }
     std::size_t steps() {
-        return frame->undoCommands().history(false).count() +
-               frame->undoCommands().history(true).count();
+        return frame->undoCommands().history(ListTable::Main).count() +
+               frame->undoCommands().history(ListTable::Update).count();
     }
     void selectSome() {
         const int first = pick(1995);

@@ -127,7 +127,7 @@ private Q_SLOTS:
 
         QVERIFY(f.frame->loadFile(f.write(QStringLiteral("other.dat"), test::sampleListBytes())));
         QVERIFY(!f.action(Command::Undo)->isEnabled());
-        QCOMPARE(f.frame->undoCommands().history(false).count(), std::size_t{0});
+        QCOMPARE(f.frame->undoCommands().history(ListTable::Main).count(), std::size_t{0});
     }
 
     void germanStepNames() {

@@ -1,5 +1,7 @@
 #include "tools/boxsim/box_protocol.h"
 
+#include "tools/seriallink/protocol_words.h"
+
 #include <cctype>
 #include <cstdint>
 #include <utility>
@@ -13,14 +15,16 @@ constexpr std::size_t uploadLineLimit = 8192;
 // A real receiver needs a moment to change its rate before it answers at the new one.
 constexpr unsigned baudAnswerDelayMs = 20;
 
-constexpr std::string_view fetchWords[] = {"listfetchrams", "listfetchlist"};
-constexpr std::string_view sendWord = "listsendrams";
+// The receiver's side of the words the tools send and expect.
+constexpr std::string_view fetchWords[] = {serial::fetchRequest, serial::fetchListRequest};
+constexpr std::string_view sendWord = serial::sendRequest;
 constexpr std::string_view baudWord = "baudrate";
-constexpr std::string_view baudReset = "baudratereset";
-constexpr std::string_view dumpStart = "### start dumping program list ###\n";
-constexpr std::string_view dumpStop = "### stop dumping program list ###\n";
-constexpr std::string_view loadStart = "### start loading program list ###\n";
-constexpr std::string_view stopMarkerText = "### stop dumping program list ###";
+constexpr std::string_view baudReset = serial::baudResetCommand;
+constexpr std::string_view stopMarkerText = serial::fetchStopMarker;
+
+std::string asLine(std::string_view marker) {
+    return std::string(marker) + "\n";
+}
 
 // The legacy request has an "x" and blanks in front of the word.
 bool hasLegacyPrefix(std::string_view before) {
@@ -158,7 +162,7 @@ bool BoxProtocol::takeRequestAtEnd(const std::string& text) {
 
 void BoxProtocol::startDownload() {
     if (!behaviour_.noStartMarker)
-        send(std::string(dumpStart));
+        send(asLine(serial::fetchStartMarker));
     std::vector<std::string> lines;
     if (behaviour_.longLine)
         lines.emplace_back(*behaviour_.longLine, 'L');
@@ -177,7 +181,7 @@ void BoxProtocol::startDownload() {
             sendNoiseLine();
         send(lines[index] + "\n");
     }
-    send(std::string(dumpStop));
+    send(asLine(serial::fetchStopMarker));
     actions_.push_back({BoxAction::Kind::DownloadDone, {}, 0, 0});
 }
 
@@ -191,7 +195,7 @@ void BoxProtocol::startUpload(bool legacy) {
     if (behaviour_.noStartMarker)
         send("ready\n");
     else
-        send(std::string(loadStart));
+        send(asLine(serial::sendStartMarker));
 }
 
 void BoxProtocol::receiveUploadByte(char byte) {

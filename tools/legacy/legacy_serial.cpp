@@ -32,23 +32,11 @@ bool waitFor(int fd, short events, const serial::Deadline& deadline, int timeout
 
 // One byte, waiting on poll() rather than spinning on reads that return at once.
 bool readByte(int fd, char& byte, unsigned long byteLimitMs) {
-    serial::Deadline deadline = serial::Deadline::afterMs(byteLimitMs);
-    for (;;) {
-        ssize_t got = ::read(fd, &byte, 1);
-        if (got == 1)
-            return true;
-        if (got == 0) {
-            // End of file on a terminal: the other end hung up.
-            errno = EIO;
-            return false;
-        }
-        if (errno == EINTR)
-            continue;
-        if (errno != EAGAIN && errno != EWOULDBLOCK)
-            return false;
-        if (!waitFor(fd, POLLIN, deadline, readTimedOutError))
-            return false;
-    }
+    if (serial::readWithin(fd, &byte, 1, serial::Deadline::afterMs(byteLimitMs)) == 1)
+        return true;
+    if (errno == ETIMEDOUT)
+        errno = readTimedOutError;
+    return false;
 }
 
 void trimLineEnd(std::string& line) {

@@ -4,6 +4,7 @@
 #include <climits>
 #include <ctime>
 #include <poll.h>
+#include <unistd.h>
 
 namespace kanalo::serial {
 
@@ -46,6 +47,28 @@ int waitForDescriptorOrStop(int fd, short events, const Deadline& deadline, int 
         }
         if (errno != EINTR)
             return -1;
+    }
+}
+
+std::size_t readWithin(int fd, char* buffer, std::size_t capacity, const Deadline& deadline,
+                       int stopFd) {
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, capacity);
+        if (got > 0)
+            return static_cast<std::size_t>(got);
+        if (got == 0) {
+            errno = EIO; // end of file on a terminal: the other end hung up
+            return 0;
+        }
+        if (errno == EINTR)
+            continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK)
+            return 0;
+        const int events = waitForDescriptorOrStop(fd, POLLIN, deadline, stopFd);
+        if (events <= 0 || (events & POLLNVAL)) {
+            errno = events == 0 ? ETIMEDOUT : events < 0 ? errno : EBADF;
+            return 0;
+        }
     }
 }
 

@@ -35,6 +35,13 @@ int waitForDescriptor(int fd, short events, const Deadline& deadline);
 // case returns -1 with errno set to ECANCELED.
 int waitForDescriptorOrStop(int fd, short events, const Deadline& deadline, int stopFd);
 
+// Reads what has arrived, up to `capacity` bytes, waiting on poll() until the deadline or until
+// `stopFd` (when not -1) becomes readable. Returns the count read; 0 with errno set when nothing
+// was: ETIMEDOUT at the deadline, EIO when the other end hung up, EBADF for a closed
+// descriptor, ECANCELED on stopFd.
+std::size_t readWithin(int fd, char* buffer, std::size_t capacity, const Deadline& deadline,
+                       int stopFd = -1);
+
 // Sleeps for the given time on the monotonic clock, resuming after signals.
 void pauseMs(unsigned ms);
 

@@ -185,40 +185,18 @@ bool SerialLink::nextByte(char& byte, unsigned long timeoutMs, int stopFd) {
         byte = readBuffer_[readStart_++];
         return true;
     }
-    Deadline deadline = Deadline::afterMs(timeoutMs);
-    for (;;) {
-        if (!device_.isOpen()) {
-            errno = EBADF;
-            return false;
-        }
-        ssize_t got = ::read(device_.descriptor(), readBuffer_, sizeof readBuffer_);
-        if (got > 0) {
-            readStart_ = 1;
-            readEnd_ = static_cast<std::size_t>(got);
-            byte = readBuffer_[0];
-            return true;
-        }
-        if (got == 0) {
-            // End of file on a terminal: the other end hung up.
-            errno = EIO;
-            return false;
-        }
-        if (errno == EINTR)
-            continue;
-        if (errno != EAGAIN && errno != EWOULDBLOCK)
-            return false;
-        int events = waitForDescriptorOrStop(device_.descriptor(), POLLIN, deadline, stopFd);
-        if (events < 0)
-            return false;
-        if (events == 0) {
-            errno = ETIMEDOUT;
-            return false;
-        }
-        if (events & POLLNVAL) {
-            errno = EBADF;
-            return false;
-        }
+    if (!device_.isOpen()) {
+        errno = EBADF;
+        return false;
     }
+    const std::size_t got = readWithin(device_.descriptor(), readBuffer_, sizeof readBuffer_,
+                                       Deadline::afterMs(timeoutMs), stopFd);
+    if (got == 0)
+        return false;
+    readStart_ = 1;
+    readEnd_ = got;
+    byte = readBuffer_[0];
+    return true;
 }
 
 bool SerialLink::readReplyLine(std::string& line, std::size_t capacity, unsigned long timeoutMs,
