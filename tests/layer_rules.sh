@@ -27,6 +27,20 @@ forbidden '["<]editor/(commands|mainwindow)/' "includes the command groups or th
     editor/base editor/listview editor/dialogs editor/options
 forbidden '"(?!core/|editor/base/)' "editor/base includes more than core/ and Qt" editor/base
 forbidden '["<]editor/mainwindow/' "a command group includes the main window" editor/commands
+forbidden '"\.\.?/' "a relative include; name the layer" core editor cli tools tests bench
+# Inside the core: channels, then format, then listops and compare above both.
+forbidden '"core/(format|listops|compare|transfer)/' "core/channels includes a folder above it" \
+    core/channels
+forbidden '"core/(listops|compare|transfer)/' "core/format includes a folder above it" core/format
+
+# editor/base names no class of a higher layer, not even in a forward declaration.
+higher=$(grep -rhoP '^(class|struct)\s+\K\w+(?=\s*(final\s*)?[:{])' --include='*.h' \
+    editor/listview editor/dialogs editor/options editor/commands editor/mainwindow | sort -u |
+    paste -sd'|')
+if hits=$(grep -rnwE --include='*.h' --include='*.cpp' "($higher)" editor/base); then
+    sed -E "s/^([^:]+:[0-9]+):\s*/\1: editor\/base names a higher layer: /" <<<"$hits"
+    failed=1
+fi
 
 # The build itself: no file of core/ is compiled with a Qt include path.
 if [ -n "$commands" ] && [ -f "$commands" ]; then

@@ -2,7 +2,7 @@
 
 #include "core/listops/channel_changes.h"
 #include "core/listops/slot_operations.h"
-#include "editor/base/editor_context.h"
+#include "editor/commands/editor_context.h"
 #include "editor/base/editor_settings.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/texts.h"

@@ -1,6 +1,6 @@
 #include "editor/commands/channel_editing.h"
 
-#include "editor/base/editor_context.h"
+#include "editor/commands/editor_context.h"
 #include "editor/base/editor_settings.h"
 #include "editor/dialogs/channel_dialog.h"
 

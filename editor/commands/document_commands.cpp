@@ -5,7 +5,7 @@
 #include "core/compare/update_comparison.h"
 #include "core/listops/channel_order.h"
 #include "core/listops/vdr_channels.h"
-#include "editor/base/editor_context.h"
+#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"

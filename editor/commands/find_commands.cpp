@@ -3,7 +3,7 @@
 #include "core/listops/channel_changes.h"
 #include "core/listops/duplicates.h"
 #include "core/listops/transponders.h"
-#include "editor/base/editor_context.h"
+#include "editor/commands/editor_context.h"
 #include "editor/base/editor_settings.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"

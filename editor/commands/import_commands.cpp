@@ -1,7 +1,7 @@
 #include "editor/commands/import_commands.h"
 
 #include "core/listops/vdr_channels.h"
-#include "editor/base/editor_context.h"
+#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/qt_text.h"

@@ -1,6 +1,6 @@
 #include "editor/commands/options_commands.h"
 
-#include "editor/base/editor_context.h"
+#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/wait_cursor.h"
 #include "editor/commands/document_commands.h"

@@ -1,7 +1,7 @@
 #include "editor/commands/print_commands.h"
 
 #include "core/format/print_layout.h"
-#include "editor/base/editor_context.h"
+#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"

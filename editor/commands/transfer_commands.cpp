@@ -3,7 +3,7 @@
 #include "core/channels/channel_file.h"
 #include "core/channels/channel_file_reader.h"
 #include "core/transfer/com_port.h"
-#include "editor/base/editor_context.h"
+#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/termination_signals.h"

@@ -1,6 +1,6 @@
 #include "editor/commands/undo_commands.h"
 
-#include "editor/base/editor_context.h"
+#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/texts.h"
 #include "editor/base/wait_cursor.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/listops/list_history.h"
-#include "editor/base/editor_context.h"
+#include "editor/commands/editor_context.h"
 
 #include <QObject>
 #include <QString>

@@ -1,5 +1,6 @@
 #include "editor/dialogs/compare_dialog.h"
 
+#include "core/format/cell_text.h"
 #include "editor/base/qt_text.h"
 #include "editor/base/texts.h"
 
@@ -19,6 +20,18 @@ constexpr const char* kFieldLabels[CCompareDlg::kFieldCount] = {
     KANALO_TEXT("Frequency:"), KANALO_TEXT("Polarisation:"), KANALO_TEXT("Symbolrate:"),
     KANALO_TEXT("FEC:"),       KANALO_TEXT("PCR PID:"),      KANALO_TEXT("Video PID:"),
     KANALO_TEXT("Audio PID:"), KANALO_TEXT("Service ID:"),
+};
+
+constexpr std::pair<CCompareDlg::Field, ColumnKind> kColumnFields[] = {
+    {CCompareDlg::Field::Name, ColumnKind::Name},
+    {CCompareDlg::Field::Satellite, ColumnKind::SatNumber},
+    {CCompareDlg::Field::Frequency, ColumnKind::Frequency},
+    {CCompareDlg::Field::SymbolRate, ColumnKind::SymbolRate},
+    {CCompareDlg::Field::Fec, ColumnKind::Fec},
+    {CCompareDlg::Field::PcrPid, ColumnKind::PcrPid},
+    {CCompareDlg::Field::VideoPid, ColumnKind::VideoPid},
+    {CCompareDlg::Field::AudioPid, ColumnKind::AudioPid},
+    {CCompareDlg::Field::ServiceId, ColumnKind::ServiceId},
 };
 
 QString polarisationName(std::uint8_t polarisation) {
@@ -116,17 +129,11 @@ void CCompareDlg::showRecord(const std::array<QLineEdit*, kFieldCount>& fields,
         fields[index(field)]->setText(value);
     };
     show(Field::Number, number);
-    show(Field::Name, fromWindows1252(record.name()));
-    show(Field::Satellite, QString::number(record.satelliteIndex() + 1));
-    show(Field::Frequency, QString::number(record.frequency()));
     show(Field::Polarisation, polarisationName(record.polarisation()));
-    show(Field::SymbolRate, QString::number(record.symbolRate()));
-    const std::string_view fec = fecRateText(record.fecCode());
-    show(Field::Fec, QString::fromLatin1(fec.data(), static_cast<qsizetype>(fec.size())));
-    show(Field::PcrPid, QString::number(record.pcrPid()));
-    show(Field::VideoPid, QString::number(record.videoPid()));
-    show(Field::AudioPid, QString::number(record.audioPid()));
-    show(Field::ServiceId, QString::number(record.serviceId()));
+    // The rest as the list shows them, in decimal whatever the PID setting, the video PID of
+    // Radio channels too.
+    for (const auto& [field, column] : kColumnFields)
+        show(field, fromWindows1252(cellText(column, record, SlotKind::Tv, PidRadix::Decimal)));
 }
 
 void CCompareDlg::showMatch() {

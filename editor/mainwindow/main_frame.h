@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/base/editor_context.h"
+#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/mainwindow/menu_builder.h"
 

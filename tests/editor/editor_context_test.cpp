@@ -1,5 +1,5 @@
 #include "core/channels/channel_file.h"
-#include "editor/base/editor_context.h"
+#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/start_up.h"
 #include "editor/commands/document_commands.h"
