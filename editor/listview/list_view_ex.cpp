@@ -17,6 +17,8 @@ constexpr int kFirstInset = 2;
 constexpr int kCellInset = 6;
 
 constexpr int kTextFlags = Qt::TextSingleLine | Qt::AlignVCenter | Qt::TextDontClip;
+// More different texts than a list shows at once; the layouts start afresh beyond.
+constexpr qsizetype kMaxLayouts = 20000;
 
 } // namespace
 
@@ -46,6 +48,11 @@ CListViewEx::CListViewEx(QWidget* parent) : QTreeView(parent), model_(new RowTab
             [this](int logical) { Q_EMIT headerClicked(header()->visualIndex(logical)); });
     connect(model_, &QAbstractItemModel::columnsInserted, this,
             [this](const QModelIndex&, int first, int last) { applyColumnWidths(first, last); });
+}
+
+void CListViewEx::allRowsChanged() {
+    model_->invalidateRows();
+    viewport()->update();
 }
 
 void CListViewEx::setTextColour(const QColor& colour) {
@@ -120,6 +127,34 @@ QColor CListViewEx::flagTextColour(std::uint8_t flags) const {
     return palette().color(QPalette::Active, QPalette::Text);
 }
 
+const CListViewEx::LaidOutText& CListViewEx::laidOut(const QString& text, const QFont& font) const {
+    if (font != layoutFont_ || layouts_.size() > kMaxLayouts) {
+        layouts_.clear();
+        shortened_.clear();
+        layoutFont_ = font;
+    }
+    auto found = layouts_.find(text);
+    if (found == layouts_.end()) {
+        LaidOutText entry{QStaticText(text), QFontMetrics(font).horizontalAdvance(text)};
+        entry.text.setTextFormat(Qt::PlainText);
+        entry.text.prepare(QTransform(), font);
+        found = layouts_.insert(text, entry);
+    }
+    return *found;
+}
+
+CListViewEx::FittedText CListViewEx::fitted(const QString& text, const QFont& font, int width,
+                                            int allowance) const {
+    const LaidOutText& whole = laidOut(text, font);
+    if (whole.advance + allowance <= width)
+        return {whole, false};
+    const QString key = QString::number(width - allowance) + QLatin1Char('\n') + text;
+    auto found = shortened_.find(key);
+    if (found == shortened_.end())
+        found = shortened_.insert(key, shortenText(QFontMetrics(font), text, width, allowance));
+    return {laidOut(*found, font), true};
+}
+
 void CListViewEx::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const {
     const RowData& data = model_->rowData(index.row());
@@ -153,19 +188,27 @@ void CListViewEx::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
         const QString& text = data.texts[std::size_t(logical)];
         if (text.isEmpty())
             continue;
-
-        const QString shown = shortenText(metrics, text, cell.width(), 2 * inset);
+        const auto [shown, cut] = fitted(text, option.font, cell.width(), 2 * inset);
         const Qt::Alignment alignment =
-            (inset == kFirstInset || shown != text)
+            (inset == kFirstInset || cut)
                 ? Qt::AlignLeft
                 : (model_->column(logical).alignment & Qt::AlignHorizontal_Mask);
-        const QRect area(cell.left() + inset, cell.top(), std::max(cell.width() - 2 * inset, 0),
-                         cell.height());
+        const int room = cell.width() - 2 * inset;
+        const int x = cell.left() + inset +
+                      ((alignment & Qt::AlignRight)     ? room - shown.advance
+                       : (alignment & Qt::AlignHCenter) ? (room - shown.advance) / 2
+                                                        : 0);
+        // Placed as drawText places a vertically centred line.
+        const QPointF at(x, row.top() + (row.height() - metrics.height()) / 2.0);
+        if (!cut) {
+            painter->drawStaticText(at, shown.text);
+            continue;
+        }
         // A cell too narrow even for one character and the dots must not spill into its
         // neighbours.
         painter->save();
         painter->setClipRect(cell, Qt::IntersectClip);
-        painter->drawText(area, kTextFlags | int(alignment), shown);
+        painter->drawStaticText(at, shown.text);
         painter->restore();
     }
 

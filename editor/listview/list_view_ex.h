@@ -3,6 +3,9 @@
 #include "editor/listview/row_table_model.h"
 
 #include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QStaticText>
 #include <QTreeView>
 
 namespace kanalo {
@@ -30,6 +33,11 @@ public:
     void setBackgroundColour(const QColor& colour);
     QColor backgroundColour() const;
 
+    // Every row's data changed: the rows on screen are drawn again, the others filled when they
+    // come on screen. Cheaper than the model's dataChanged over all rows, which makes the view
+    // measure every row.
+    void allRowsChanged();
+
     // Whether selected rows stay highlighted while the view does not have the focus.
     void setKeepSelectionVisible(bool keep);
 
@@ -48,6 +56,19 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
+    // A cell text laid out once, with its advance: shaping is most of a row's paint, and a list
+    // shows the same few thousand texts again and again.
+    struct LaidOutText {
+        QStaticText text;
+        int advance = 0;
+    };
+    const LaidOutText& laidOut(const QString& text, const QFont& font) const;
+    // The text as a cell of that width shows it, cut short with "..." when it does not fit.
+    struct FittedText {
+        const LaidOutText& shown;
+        bool cut;
+    };
+    FittedText fitted(const QString& text, const QFont& font, int width, int allowance) const;
     bool rowHighlighted(const QModelIndex& index) const;
     QColor flagTextColour(std::uint8_t flags) const;
     void applyColumnWidths(int first, int last);
@@ -58,6 +79,9 @@ private:
     QColor textBackgroundColour_; // invalid: the palette's base colour
     QColor backgroundColour_;     // invalid: the palette's base colour
     bool keepSelectionVisible_ = false;
+    mutable QHash<QString, LaidOutText> layouts_;
+    mutable QHash<QString, QString> shortened_; // by width and text
+    mutable QFont layoutFont_;
 };
 
 } // namespace kanalo

@@ -15,6 +15,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <numeric>
 
 namespace kanalo {
 
@@ -48,8 +49,11 @@ QCursor channelMoveCursor() {
 }
 
 CRowListView::CRowListView(EditorState& state, QWidget* parent)
-    : CListViewEx(parent), state_(state) {
+    : CListViewEx(parent), state_(state), numbers_(kListCapacity) {
+    std::iota(numbers_.begin(), numbers_.end(), 1);
     setKeepSelectionVisible(true);
+    // Rows are formatted when they are drawn, not when the list changes.
+    rows().setRowSource([this](int row, RowData& data) { fillRow(row, data); });
     connect(this, &CListViewEx::headerClicked, this, &CRowListView::onHeaderClicked);
 }
 
@@ -99,63 +103,50 @@ void CRowListView::ShowList(ListKind list, bool renumber) {
     if (renumber)
         Renumber();
     RefreshRows(-1);
-    rows().allRowsChanged();
+    allRowsChanged();
     setUpdatesEnabled(true);
     viewport()->update();
 }
 
 void CRowListView::Renumber() {
-    if (rowsCreated_)
-        for (int row = 0; row < static_cast<int>(kListCapacity); ++row)
-            rows().rowData(row).texts[0] = QString::number(row + 1);
+    std::iota(numbers_.begin(), numbers_.end(), 1);
+    rows().invalidateRows();
     state_.numbersUnsorted = false;
 }
 
 std::vector<int> CRowListView::numberColumn() const {
-    std::vector<int> numbers(kListCapacity);
-    for (int row = 0; row < static_cast<int>(kListCapacity); ++row) {
-        bool ok = rowsCreated_;
-        const int number = ok ? rows().rowData(row).texts[0].toInt(&ok) : 0;
-        numbers[static_cast<std::size_t>(row)] = ok ? number : row + 1;
-    }
-    return numbers;
+    return numbers_;
 }
 
 void CRowListView::setNumberColumn(const RowNumbers& numbers) {
-    if (!rowsCreated_)
-        return;
-    for (int row = 0; row < static_cast<int>(kListCapacity); ++row)
-        rows().rowData(row).texts[0] = QString::number(numbers.at(row));
-    rows().allRowsChanged();
+    for (std::size_t row = 0; row < kListCapacity; ++row)
+        numbers_[row] = numbers.at(static_cast<int>(row));
+    allRowsChanged();
 }
 
 void CRowListView::reorderNumberColumn(const std::vector<int>& order) {
-    if (!rowsCreated_)
-        return;
-    std::vector<QString> numberTexts(kListCapacity);
+    std::vector<int> reordered(kListCapacity);
     for (std::size_t row = 0; row < kListCapacity; ++row)
-        numberTexts[row] = rows().rowData(order[row]).texts[0];
-    for (std::size_t row = 0; row < kListCapacity; ++row)
-        rows().rowData(static_cast<int>(row)).texts[0] = std::move(numberTexts[row]);
+        reordered[row] = numbers_[static_cast<std::size_t>(order[row])];
+    numbers_ = std::move(reordered);
+    rows().invalidateRows();
 }
 
 void CRowListView::RefreshRows(int slot) {
     if (!rowsCreated_ || !state_.shownTable())
         return;
     const bool markDeleted = marksDeleted();
-    const ConstChannelList update = markDeleted ? (*state_.updateTable()).list(state_.shownList)
-                                                : (*state_.mainTable()).list(state_.shownList);
+    const ConstChannelList main = state_.mainTable()->list(state_.shownList);
     if (slot >= 0) {
-        const ChannelRecord& record = state_.shownTable()->list(state_.shownList)[slot];
-        fillRow(slot, markDeleted && isDeletedFromUpdate(record, update));
+        if (markDeleted)
+            deleted_[static_cast<std::size_t>(slot)] = isDeletedFromUpdate(
+                main[static_cast<std::size_t>(slot)], state_.updateTable()->list(state_.shownList));
         rows().rowChanged(slot);
         return;
     }
-    std::vector<bool> deleted;
-    if (markDeleted)
-        deleted = deletedFromUpdate((*state_.mainTable()).list(state_.shownList), update);
-    for (int row = 0; row < static_cast<int>(kListCapacity); ++row)
-        fillRow(row, markDeleted && deleted[static_cast<std::size_t>(row)]);
+    deleted_ = markDeleted ? deletedFromUpdate(main, state_.updateTable()->list(state_.shownList))
+                           : std::vector<bool>(kListCapacity, false);
+    rows().invalidateRows();
 }
 
 // Main-list channels missing from the Update-List are marked while "RedLines" is on.
@@ -163,16 +154,16 @@ bool CRowListView::marksDeleted() const {
     return state_.settings.redLines && state_.updateTable() && !state_.showingUpdate;
 }
 
-void CRowListView::fillRow(int slot, bool deletedFromUpdate) {
-    const ConstChannelList list = std::as_const(*state_.shownTable()).list(state_.shownList);
-    const ChannelRecord& record = list[static_cast<std::size_t>(slot)];
+void CRowListView::fillRow(int slot, RowData& row) const {
+    const auto index = static_cast<std::size_t>(slot);
+    const ChannelRecord& record = state_.shownTable()->list(state_.shownList)[index];
     const SlotKind kind = slotKind(record, state_.shownList);
-    RowData& row = rows().rowData(slot);
     row.slot = static_cast<std::int16_t>(slot);
     row.reserved = 0;
     row.colourFlags = 0;
+    row.texts[0] = QString::number(numbers_[index]);
     if (kind != SlotKind::Free) {
-        if (deletedFromUpdate)
+        if (index < deleted_.size() && deleted_[index])
             row.colourFlags |= Deleted;
         if (!record.inUserList())
             row.colourFlags |= NotInUserList;

@@ -76,7 +76,8 @@ protected:
 
 private:
     void onHeaderClicked(int displayPosition);
-    void fillRow(int slot, bool deletedFromUpdate);
+    // The row source: one row's number, colours and texts, from the table on screen.
+    void fillRow(int slot, RowData& row) const;
     bool marksDeleted() const;
     int rowAt(const QPoint& position) const;
     void showMoveCursor();
@@ -90,6 +91,8 @@ private:
     bool rowsCreated_ = false;
     bool columnsInserted_ = false;
 
+    std::vector<int> numbers_;  // the number column, row by row
+    std::vector<bool> deleted_; // rows marked as missing from the Update-List
     int currentRow_ = -1;
     Exchange pendingExchange_ = Exchange::None;
     int exchangeSource_ = -1;

@@ -10,7 +10,17 @@ void RowTableModel::setRowCount(int rows) {
     beginResetModel();
     rows_.clear();
     rows_.resize(std::size_t(std::max(rows, 0)));
+    filledIn_.assign(rows_.size(), 0);
     endResetModel();
+}
+
+RowData& RowTableModel::filled(int row) const {
+    const auto index = std::size_t(row);
+    if (source_ && filledIn_[index] != generation_) {
+        source_(row, rows_[index]);
+        filledIn_[index] = generation_;
+    }
+    return rows_[index];
 }
 
 void RowTableModel::insertColumnAt(int position, const ColumnSpec& info) {
@@ -30,12 +40,16 @@ void RowTableModel::removeColumnAt(int position) {
 }
 
 void RowTableModel::rowChanged(int row) {
-    if (row < 0 || row >= rowCount() || columnCount() == 0)
+    if (row < 0 || row >= rowCount())
+        return;
+    filledIn_[std::size_t(row)] = 0;
+    if (columnCount() == 0)
         return;
     Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::DisplayRole});
 }
 
 void RowTableModel::allRowsChanged() {
+    invalidateRows();
     if (rowCount() == 0 || columnCount() == 0)
         return;
     Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});

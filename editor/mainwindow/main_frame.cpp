@@ -79,7 +79,11 @@ CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineF
     restorePlacement();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The list view outlives the state it draws from while the window closes: it fills no row
+    // any more.
+    view_->rows().setRowSource({});
+}
 
 void CMainFrame::createBars() {
     toolBar_ = addToolBar(QStringLiteral("ToolBar"));
