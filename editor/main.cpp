@@ -1,9 +1,11 @@
 // Kanalo: the channel list editor.
 #include "core/version.h"
 #include "editor/base/editor_settings.h"
+#include "editor/base/first_paint_probe.h"
 #include "editor/base/prompter.h"
 #include "editor/base/start_up.h"
 #include "editor/base/termination_signals.h"
+#include "editor/listview/row_list_view.h"
 #include "editor/mainwindow/main_frame.h"
 
 #include <QApplication>
@@ -53,6 +55,7 @@ int main(int argc, char** argv) {
     state.german = language == Language::German;
     const QString file = parser.positionalArguments().value(0);
     CMainFrame frame(std::move(state), *store, file);
+    reportFirstPaintIfAsked(frame.view()->viewport());
     frame.show();
     return QApplication::exec();
 }

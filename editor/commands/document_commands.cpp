@@ -5,11 +5,11 @@
 #include "core/compare/update_comparison.h"
 #include "core/listops/channel_order.h"
 #include "core/listops/vdr_channels.h"
-#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"
 #include "editor/base/wait_cursor.h"
+#include "editor/commands/editor_context.h"
 #include "editor/commands/import_commands.h"
 #include "editor/listview/row_list_view.h"
 
@@ -76,12 +76,11 @@ bool DocumentCommands::loadFile(const QString& path) {
     }
     context_.replaceList(ListTable::Main, *read, ReplacedList::Unmodified);
     state().showingUpdate = false;
-    {
-        WaitCursor wait;
-        context_.view()->ShowList(state().shownList, true);
-        context_.view()->clearSelection();
-        context_.view()->scrollToTop();
-    }
+    // Rows are formatted as they are drawn: showing even a full list takes no wait cursor (whose
+    // first use would load the cursor theme in the middle of start-up).
+    context_.view()->ShowList(state().shownList, true);
+    context_.view()->clearSelection();
+    context_.view()->scrollToTop();
     context_.clearStatus();
     setCurrentFile(path);
     state().currentFileStamp = stamp;

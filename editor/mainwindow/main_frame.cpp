@@ -45,7 +45,6 @@ CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineF
     setWindowIcon(QIcon(QStringLiteral(":/icons/kanalo.svg")));
     state_.columnSets =
         ColumnSets::fromSettings(state_.settings.listView, state_.settings.listPrint);
-    configDialog_ = std::make_unique<CConfigListDlg>(state_.columnSets, this);
 
     view_ = new CRowListView(state_, this);
     documents_ = new DocumentCommands(*this);
@@ -289,6 +288,9 @@ void CMainFrame::setComPort(int port) {
 void CMainFrame::configureColumns(bool printer) {
     view_->cancelPendingExchange();
     const ColumnSet previous = state_.columnSets.screen;
+    // Made at its first use: building it would cost the start-up as much as the list.
+    if (!configDialog_)
+        configDialog_ = std::make_unique<CConfigListDlg>(state_.columnSets, this);
     configDialog_->setEditedSet(printer ? CConfigListDlg::EditedSet::Printer
                                         : CConfigListDlg::EditedSet::Screen);
     const std::optional<int> mask = configDialog_->run();

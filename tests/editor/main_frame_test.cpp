@@ -110,9 +110,10 @@ private Q_SLOTS:
         QCOMPARE(prompts.shown, QStringList{QStringLiteral("Datei kann nicht geöffnet werden.")});
         // The column dialog's "&Default" reads the same in German.
         QStringList buttons;
-        for (const QPushButton* button :
-             f.frame->findChild<CConfigListDlg*>()->findChildren<QPushButton*>())
-            buttons << button->text();
+        f.configure([&](CConfigListDlg& dialog) {
+            for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+                buttons << button->text();
+        });
         QVERIFY2(buttons.contains(QStringLiteral("&Default")), qPrintable(buttons.join(' ')));
     }
 
