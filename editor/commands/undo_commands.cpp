@@ -1,10 +1,10 @@
 #include "editor/commands/undo_commands.h"
 
-#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/texts.h"
 #include "editor/base/wait_cursor.h"
 #include "editor/commands/document_commands.h"
+#include "editor/commands/editor_context.h"
 #include "editor/listview/row_list_view.h"
 
 #include <QAction>
@@ -38,6 +38,12 @@ UndoCommands::UndoCommands(EditorContext& context) : QObject(context.widget()), 
     connect(undoAction, &QAction::triggered, this, &UndoCommands::undo);
     connect(redoAction, &QAction::triggered, this, &UndoCommands::redo);
     context_.onCommandStatesUpdated(this, [this] { updateActions(); });
+    // Tables the state brought along count as loaded.
+    for (Tracked* tracked : {&main_, &update_})
+        if (const ChannelTable* loaded = tableOf(*tracked))
+            tracked->baseline = std::make_unique<ChannelTable>(*loaded);
+    if (const ChannelTable* loaded = state().mainTable())
+        saved_ = std::make_unique<ChannelTable>(*loaded);
 }
 
 UndoCommands::~UndoCommands() = default;
