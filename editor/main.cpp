@@ -11,26 +11,58 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QSettings>
+#include <cstring>
 
-int main(int argc, char** argv) {
-    using namespace kanalo;
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kanalo"));
-    QApplication::setOrganizationName(QStringLiteral("Kanalo"));
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch));
-    // Ties the windows to the installed desktop entry (icon and name on Wayland).
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kanalo.Kanalo"));
+namespace {
 
-    const TerminationSignals terminationSignals;
+void nameTheProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("Kanalo"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Kanalo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(kanalo::kVersionMajor)
+                                                .arg(kanalo::kVersionMinor)
+                                                .arg(kanalo::kVersionPatch));
+}
 
-    QCommandLineParser parser;
+void describeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Channel list editor"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("Channel list file to open"),
                                  QStringLiteral("[file]"));
+}
+
+// --help and --version only print: they are answered before a display is needed.
+bool onlyPrints(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace kanalo;
+    if (onlyPrints(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        nameTheProgram();
+        QCommandLineParser parser;
+        describeCommandLine(parser);
+        parser.process(app); // prints and ends the program
+        return 0;
+    }
+    QApplication app(argc, argv);
+    nameTheProgram();
+    // Ties the windows to the installed desktop entry (icon and name on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kanalo.Kanalo"));
+
+    const TerminationSignals terminationSignals;
+
+    QCommandLineParser parser;
+    describeCommandLine(parser);
     parser.process(app);
     if (parser.positionalArguments().size() > 1) {
         fputs(qPrintable(parser.helpText()), stderr);
