@@ -3,12 +3,12 @@
 #include "core/channels/channel_file.h"
 #include "core/channels/channel_file_reader.h"
 #include "core/transfer/com_port.h"
-#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/termination_signals.h"
 #include "editor/base/texts.h"
 #include "editor/commands/document_commands.h"
+#include "editor/commands/editor_context.h"
 #include "editor/listview/row_list_view.h"
 
 #include <QAction>
@@ -27,8 +27,9 @@ QString updateStillRunning() {
 }
 
 // The warning after an upload the Box did not take whole; empty when every line was added or
-// the counts are not in the output.
-QString notAddedWarning(const QString& toolOutput) {
+// the counts are not in the output. The older tools know only their accept word: a Box that
+// confirms with another word stores each line, sent again and again, without their knowing.
+QString notAddedWarning(const QString& toolOutput, const ToolInvocation& tool) {
     const auto lastCount = [&](const char* name) -> long {
         const QRegularExpression line(
             QStringLiteral("^%1:\\s*(\\d+)\\s*$").arg(QLatin1String(name)),
@@ -42,7 +43,13 @@ QString notAddedWarning(const QString& toolOutput) {
     const long added = lastCount("Added");
     if (total < 0 || added < 0 || added >= total)
         return {};
-    return text("%1 of %2 channels were not added by the Box.").arg(total - added).arg(total) +
+    if (tool.launchName == "listsend3")
+        return text("%1 of %2 channels were not added by the Box.").arg(total - added).arg(total) +
+               QStringLiteral("\n\n") + toolOutput;
+    return text("%1 of %2 channels were not confirmed by the Box.").arg(total - added).arg(total) +
+           QLatin1Char('\n') +
+           text("Check the receiver type and software version in Settings › Options: the Box may "
+                "have stored them more than once.") +
            QStringLiteral("\n\n") + toolOutput;
 }
 
@@ -208,7 +215,7 @@ void TransferCommands::sendToBox() {
             const QString counts =
                 ToolRunner::asTerminalShows(QString::fromLocal8Bit(output.readAll()));
             // The tools end with 0 whatever the Box refused; a partial list is no success.
-            const QString warning = notAddedWarning(counts);
+            const QString warning = notAddedWarning(counts, tool);
             if (warning.isEmpty())
                 context_.prompter().information(context_.widget(), counts);
             else

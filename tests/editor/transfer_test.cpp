@@ -130,7 +130,9 @@ private Q_SLOTS:
         editor.frame->action(Command::SendToBox)->trigger();
         QCOMPARE(editor.prompts.errors.size(), 1);
         QVERIFY2(editor.prompts.errors[0].startsWith(
-                     QStringLiteral("66 of 66 channels were not added by the Box.\n\nTotal:")),
+                     QStringLiteral("66 of 66 channels were not confirmed by the Box.\nCheck the "
+                                    "receiver type and software version in Settings › Options: "
+                                    "the Box may have stored them more than once.\n\nTotal:")),
                  qPrintable(editor.prompts.errors[0]));
     }
 

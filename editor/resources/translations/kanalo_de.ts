@@ -1353,5 +1353,13 @@ Wiederholen</translation>
         <source>The file has been changed by another program since it was opened. Overwrite it?</source>
         <translation>Die Datei wurde seit dem Öffnen von einem anderen Programm geändert. Überschreiben?</translation>
     </message>
+    <message>
+        <source>%1 of %2 channels were not confirmed by the Box.</source>
+        <translation>%1 von %2 Sendern hat die Box nicht bestätigt.</translation>
+    </message>
+    <message>
+        <source>Check the receiver type and software version in Settings › Options: the Box may have stored them more than once.</source>
+        <translation>Prüfen Sie Receiver-Typ und Software-Version unter Einstellungen › Optionen: Die Box hat sie womöglich mehrfach gespeichert.</translation>
+    </message>
 </context>
 </TS>
