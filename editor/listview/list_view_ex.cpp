@@ -1,5 +1,6 @@
 #include "editor/listview/list_view_ex.h"
 
+#include "editor/listview/row_colours.h"
 #include "editor/listview/text_shortening.h"
 
 #include <QHeaderView>
@@ -118,13 +119,7 @@ bool CListViewEx::rowHighlighted(const QModelIndex& index) const {
 }
 
 QColor CListViewEx::flagTextColour(std::uint8_t flags) const {
-    if (flags & EpgMark)
-        return (flags & Deleted) ? QColor(255, 0, 255) : QColor(0, 0, 255);
-    if (flags & Deleted)
-        return (flags & NotInUserList) ? QColor(128, 0, 0) : QColor(255, 0, 0);
-    if (flags & NotInUserList)
-        return textColour_;
-    return palette().color(QPalette::Active, QPalette::Text);
+    return rowTextColour(flags, palette(), textColour_);
 }
 
 const CListViewEx::LaidOutText& CListViewEx::laidOut(const QString& text, const QFont& font) const {

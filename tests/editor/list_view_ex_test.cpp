@@ -1,4 +1,5 @@
 #include "editor/listview/list_view_ex.h"
+#include "editor/listview/row_colours.h"
 #include "editor/listview/text_shortening.h"
 
 #include <QElapsedTimer>
@@ -92,6 +93,7 @@ private Q_SLOTS:
 
     void rowColourFollowsFlags_data();
     void rowColourFollowsFlags();
+    void darkPaletteKeepsTheHuesReadable();
     void storedColoursApply();
     void selectionHighlightsToRightEdge();
     void focusedViewFramesCurrentRow();
@@ -267,6 +269,24 @@ void ListViewExTest::rowColourFollowsFlags() {
     for (const QColor& other : {kGrey, kBlue, kMagenta, kRed, kDarkRed, normal})
         if (other != expected)
             QCOMPARE(ink(image, fixture.view.rowRect(2), other).count, 0);
+}
+
+// On a dark base the fixed colours become lighter shades of their hues that read at 4.5:1;
+// a light base keeps them exactly (rowColourFollowsFlags).
+void ListViewExTest::darkPaletteKeepsTheHuesReadable() {
+    QPalette light(Qt::black, Qt::white);
+    QPalette dark = light;
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x9a, 0x9a, 0x9a));
+    for (int flags = 0; flags < 8; ++flags) {
+        const QColor shown = rowTextColour(std::uint8_t(flags), dark, kGrey);
+        QVERIFY2(contrastRatio(shown, dark.color(QPalette::Base)) >= 4.5, qPrintable(shown.name()));
+        if (flags & (EpgMark | Deleted))
+            QCOMPARE(shown.hslHue(), rowTextColour(std::uint8_t(flags), light, kGrey).hslHue());
+    }
+    QCOMPARE(rowTextColour(NotInUserList, dark, kGrey), QColor(0x9a, 0x9a, 0x9a));
+    QCOMPARE(rowTextColour(EpgMark, light, kGrey), kBlue);
 }
 
 void ListViewExTest::storedColoursApply() {
