@@ -15,7 +15,7 @@ namespace {
 // Space each cell keeps free: the first column's text sits 2 px inside its label, the others
 // 6 px inside their cells; the allowances are both insets together.
 constexpr int kFirstInset = 2;
-constexpr int kCellInset = 6;
+constexpr int kCellInset = CListViewEx::kCellAllowance / 2;
 
 constexpr int kTextFlags = Qt::TextSingleLine | Qt::AlignVCenter | Qt::TextDontClip;
 // More different texts than a list shows at once; the layouts start afresh beyond.

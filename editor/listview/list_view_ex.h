@@ -18,6 +18,10 @@ class CListViewEx : public QTreeView {
     Q_OBJECT
 
 public:
+    // Space a cell keeps free around its text (6 px each side): a text fits when its advance
+    // plus this is at most the column's width.
+    static constexpr int kCellAllowance = 12;
+
     explicit CListViewEx(QWidget* parent = nullptr);
 
     RowTableModel& rows() { return *model_; }

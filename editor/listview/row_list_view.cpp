@@ -1,5 +1,6 @@
 #include "editor/listview/row_list_view.h"
 
+#include "core/channels/satellite_table.h"
 #include "core/compare/update_comparison.h"
 #include "core/format/cell_text.h"
 #include "editor/base/editor_state.h"
@@ -60,7 +61,10 @@ CRowListView::CRowListView(EditorState& state, QWidget* parent)
 void CRowListView::InsertColumns(bool measureScreen) {
     if (measureScreen) {
         const QScreen* screen = QGuiApplication::primaryScreen();
-        const QSize desktop = screen ? screen->geometry().size() : QSize(1024, 768);
+        // Device pixels: at 200 % a 2560 x 1440 screen is a large one, though Qt lays it out
+        // as 1280 x 720.
+        const QSize desktop =
+            screen ? screen->geometry().size() * screen->devicePixelRatio() : QSize(1024, 768);
         sizeClass_ = sizeClassFor(desktop.width(), desktop.height());
     }
     const ColumnSet& set = state_.columnSets.screen;
@@ -71,9 +75,10 @@ void CRowListView::InsertColumns(bool measureScreen) {
             continue;
         const ColumnInfo& info = columnInfo(kind);
         const char* header = state_.german ? info.headerGerman.data() : info.headerEnglish.data();
-        rows().insertColumnAt(position, {QString::fromUtf8(header), alignmentOf(info.align),
-                                         widths_.width(sizeClass_, kind)});
-        setColumnWidth(position, widths_.width(sizeClass_, kind));
+        const int width = shownWidth(kind);
+        rows().insertColumnAt(position,
+                              {QString::fromUtf8(header), alignmentOf(info.align), width});
+        setColumnWidth(position, width);
         ++position;
     }
     columns_ = set;
@@ -201,7 +206,57 @@ void CRowListView::ResetColumnWidths() {
     int position = 0;
     for (int k = 0; k < kColumnCount; ++k)
         if (columns_.shows(columnKind(k)))
-            setColumnWidth(position++, widths_.width(sizeClass_, columnKind(k)));
+            setColumnWidth(position++, shownWidth(columnKind(k)));
+}
+
+// The widest texts a column can hold, in the list's font, with the cells' insets.
+int CRowListView::fittingWidth(ColumnKind kind) const {
+    QStringList widest;
+    const bool hex = state_.settings.pidRadix == PidRadix::Hex;
+    switch (kind) {
+    case ColumnKind::Number:
+        widest << QStringLiteral("1999");
+        break;
+    case ColumnKind::SatNumber:
+        widest << QStringLiteral("32");
+        break;
+    case ColumnKind::SatName:
+        for (std::uint8_t index = 0; index < SatelliteTable::kCount; ++index)
+            widest << QString::fromUtf8(SatelliteTable::displayText(index).data(),
+                                        qsizetype(SatelliteTable::displayText(index).size()));
+        break;
+    case ColumnKind::Frequency:
+    case ColumnKind::SymbolRate:
+        widest << QStringLiteral("65535");
+        break;
+    case ColumnKind::Polarisation:
+        widest << QStringLiteral("H") << QStringLiteral("V");
+        break;
+    case ColumnKind::Fec:
+        widest << QStringLiteral("7/8") << QStringLiteral("---");
+        break;
+    case ColumnKind::PcrPid:
+    case ColumnKind::VideoPid:
+    case ColumnKind::AudioPid:
+        widest << (hex ? QStringLiteral("1FFF") : QStringLiteral("8191"));
+        break;
+    case ColumnKind::ServiceId:
+        widest << (hex ? QStringLiteral("FFFF") : QStringLiteral("65535"));
+        break;
+    case ColumnKind::Name:
+        return 0; // names are cut short by design
+    }
+    int width = 0;
+    for (const QString& text : widest)
+        width = std::max(width, fontMetrics().horizontalAdvance(text));
+    return width + kCellAllowance;
+}
+
+// A stored width as it is; a default one never narrower than the column's widest text.
+int CRowListView::shownWidth(ColumnKind kind) const {
+    const int width = widths_.width(sizeClass_, kind);
+    return width == ColumnWidths().width(sizeClass_, kind) ? std::max(width, fittingWidth(kind))
+                                                           : width;
 }
 
 void CRowListView::onHeaderClicked(int displayPosition) {

@@ -76,6 +76,8 @@ protected:
 
 private:
     void onHeaderClicked(int displayPosition);
+    int fittingWidth(ColumnKind kind) const;
+    int shownWidth(ColumnKind kind) const;
     // The row source: one row's number, colours and texts, from the table on screen.
     void fillRow(int slot, RowData& row) const;
     bool marksDeleted() const;

@@ -239,7 +239,8 @@ private Q_SLOTS:
         CRowListView* view = f.frame->view();
         view->setColumnWidth(1, 222);
         const QList<int> all = f.widths();
-        QCOMPARE(all[10], ColumnWidths().width(view->sizeClass(), ColumnKind::AudioPid));
+        // The default, or wider where the font needs it for "8191".
+        QVERIFY(all[10] >= ColumnWidths().width(view->sizeClass(), ColumnKind::AudioPid));
         const auto showSatNameAndFrequency = [&](bool on) {
             f.configure([on](CConfigListDlg& dialog) {
                 dialog.checkBox(ColumnKind::SatName)->setChecked(on);
