@@ -1,5 +1,6 @@
 #include "editor/options/prop_ports.h"
 
+#include "core/transfer/com_port.h"
 #include "core/transfer/serial_ports.h"
 #include "editor/base/texts.h"
 #include "editor/options/options_sheet.h"
@@ -11,6 +12,15 @@
 #include <QVBoxLayout>
 
 namespace kanalo {
+
+// What an empty field uses: the device the environment names for the port, or the default.
+QString CPropPorts::deviceWhenEmpty(int port) {
+    const std::string variable = comPortVariable(static_cast<unsigned>(port));
+    const QString fromEnvironment = qEnvironmentVariable(variable.c_str()).trimmed();
+    if (fromEnvironment.isEmpty())
+        return QString::fromStdString(portDevice(port, std::string()));
+    return text("%1 (set by %2)").arg(fromEnvironment, QString::fromStdString(variable));
+}
 
 CPropPorts::CPropPorts(const OptionValues& values, const QStringList& candidates, QWidget* parent)
     : QWidget(parent) {
@@ -25,8 +35,7 @@ CPropPorts::CPropPorts(const OptionValues& values, const QStringList& candidates
         box->setInsertPolicy(QComboBox::NoInsert);
         box->addItems(candidates);
         box->lineEdit()->setMaxLength(kMaxDeviceLength);
-        box->lineEdit()->setPlaceholderText(
-            QString::fromStdString(portDevice(port, std::string())));
+        box->lineEdit()->setPlaceholderText(deviceWhenEmpty(port));
         box->setCurrentIndex(-1);
         box->setEditText(values.comDevices[static_cast<std::size_t>(port - 1)]);
         box->setMinimumContentsLength(32);

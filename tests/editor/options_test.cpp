@@ -254,6 +254,10 @@ private Q_SLOTS:
                 QVERIFY(page->deviceBox(2)->currentText().isEmpty());
                 QCOMPARE(page->deviceBox(2)->lineEdit()->placeholderText(),
                          QStringLiteral("/dev/ttyS1"));
+                qputenv("KANALO_COM2", "/dev/ttyUSB7");
+                QCOMPARE(CPropPorts::deviceWhenEmpty(2),
+                         QStringLiteral("/dev/ttyUSB7 (set by KANALO_COM2)"));
+                qunsetenv("KANALO_COM2");
                 page->deviceBox(1)->setEditText(QString());
                 page->deviceBox(3)->setEditText(QStringLiteral("  /dev/serial/by-id/usb-x  "));
             },

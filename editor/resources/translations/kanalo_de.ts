@@ -1361,5 +1361,9 @@ Wiederholen</translation>
         <source>Check the receiver type and software version in Settings › Options: the Box may have stored them more than once.</source>
         <translation>Prüfen Sie Receiver-Typ und Software-Version unter Einstellungen › Optionen: Die Box hat sie womöglich mehrfach gespeichert.</translation>
     </message>
+    <message>
+        <source>%1 (set by %2)</source>
+        <translation>%1 (festgelegt durch %2)</translation>
+    </message>
 </context>
 </TS>
