@@ -222,8 +222,26 @@ void DocumentCommands::openUpdate() {
     const QString path = context_.prompter().openFileName(
         context_.widget(), title, state().settings.updFolder,
         text("Channel Lists (*.dat);;VDR Channel Lists (*.conf);;All Files (*)"));
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        openUpdateFile(path);
+}
+
+void DocumentCommands::openDropped(const QString& path) {
+    std::string bytes;
+    if (state().listLoaded() &&
+        readWholeFile(QFile::encodeName(path).toStdString(), bytes) == LoadStatus::Ok &&
+        isVdrChannelText(bytes)) {
+        if (leaveShownList(leavesIf(!state().showingUpdate)))
+            openUpdateFile(path);
         return;
+    }
+    if (!beforeReplacingMainList() || !loadFile(path))
+        return;
+    state().settings.vbsFolder = folderOf(path);
+    addRecentFile(path);
+}
+
+void DocumentCommands::openUpdateFile(const QString& path) {
     context_.showStatus(text("Reading file ..."));
     std::string bytes;
     const LoadStatus result = readWholeFile(QFile::encodeName(path).toStdString(), bytes);

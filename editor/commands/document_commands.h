@@ -29,6 +29,10 @@ public:
     bool saveAs();
     void openRecent(const QString& path);
     void openUpdate();
+    void openUpdateFile(const QString& path);
+    // A file dropped on the window: a channels.conf opens as the Update-List (once a list is
+    // loaded), anything else as Open opens it, with the same questions first.
+    void openDropped(const QString& path);
     void showHalf(ListKind half);
     void showMainList();
     void showUpdateList();

@@ -22,12 +22,16 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 
 namespace kanalo {
 
@@ -43,6 +47,7 @@ CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineF
     : QMainWindow(parent), state_(std::move(state)), store_(store),
       commandLineFile_(std::move(commandLineFile)), actions_(this) {
     setWindowIcon(QIcon(QStringLiteral(":/icons/kanalo.svg")));
+    setAcceptDrops(true); // a list file dropped on the window opens
     state_.columnSets =
         ColumnSets::fromSettings(state_.settings.listView, state_.settings.listPrint);
 
@@ -312,6 +317,30 @@ void CMainFrame::showHelp() {
     help_->show();
     help_->raise();
     help_->activateWindow();
+}
+
+namespace {
+
+QString droppedFile(const QMimeData* data) {
+    for (const QUrl& url : data ? data->urls() : QList<QUrl>())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    documents_->openDropped(path);
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {

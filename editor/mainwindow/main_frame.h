@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
+#include "editor/commands/editor_context.h"
 #include "editor/mainwindow/menu_builder.h"
 
 #include <QMainWindow>
@@ -67,6 +67,8 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

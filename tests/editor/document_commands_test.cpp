@@ -6,11 +6,15 @@
 #include "tests/editor/scripted_prompter.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <functional>
 
 using namespace kanalo;
@@ -135,6 +139,27 @@ private Q_SLOTS:
         f.trigger(Command::Save);
         QCOMPARE(f.prompts.shown.size(), 1);
         QVERIFY(!f.state().modified);
+    }
+
+    // A list file dropped on the window opens as Open does; a channels.conf as Open Update.
+    void droppedFilesOpen() {
+        Fixture f;
+        const auto drop = [&](const QString& path) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(f.frame.get(), &enter);
+            QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(f.frame.get(), &event);
+        };
+        const QString list = f.write("dropped.dat", test::sampleListBytes());
+        drop(list);
+        QCOMPARE(f.state().currentPath, list);
+        QCOMPARE(f.state().settings.recentFiles.value(0), list);
+        drop(
+            f.write("scan.conf", "Nord;P:12422:HC34M2S0:S19.2E:27500:1201:1202:0:0:28001:0:0:0\n"));
+        QVERIFY(f.state().showingUpdate);
+        QCOMPARE(f.state().updateTable()->tv().occupiedCount(), 1u);
     }
 
     void failedRecentOpenDropsTheEntry() {
