@@ -2,12 +2,12 @@
 
 #include "core/listops/channel_changes.h"
 #include "core/listops/slot_operations.h"
-#include "editor/commands/editor_context.h"
 #include "editor/base/editor_settings.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/texts.h"
 #include "editor/base/wait_cursor.h"
 #include "editor/commands/channel_editing.h"
+#include "editor/commands/editor_context.h"
 #include "editor/dialogs/change_value_dialog.h"
 #include "editor/dialogs/satellite_choice_dialog.h"
 #include "editor/listview/row_list_view.h"
@@ -59,6 +59,7 @@ ChannelCommands::ChannelCommands(EditorContext& context, QMenu& contextMenu)
     connect(view, &CRowListView::editRequested, this, &ChannelCommands::editChannel);
     connect(view, &CRowListView::moveRequested, this, &ChannelCommands::moveChannel);
     connect(view, &CRowListView::swapRequested, this, &ChannelCommands::swapChannels);
+    connect(view, &CRowListView::exchangeEnded, this, [this] { context_.clearStatus(); });
     connect(&contextMenu_, &QMenu::aboutToShow, this, &ChannelCommands::prepareContextMenu);
 }
 
@@ -168,11 +169,15 @@ void ChannelCommands::deleteChannel() {
 void ChannelCommands::armMove() {
     context_.view()->armExchange(CRowListView::Exchange::Move, context_.view()->currentRow());
     context_.updateCommandStates(); // Undo waits while the next click belongs to the move
+    context_.showStatus(
+        text("Click the row to move the channel to; right-click or Escape cancels."));
 }
 
 void ChannelCommands::armSwap() {
     context_.view()->armExchange(CRowListView::Exchange::Swap, context_.view()->currentRow());
     context_.updateCommandStates();
+    context_.showStatus(
+        text("Click the row to swap the channel with; right-click or Escape cancels."));
 }
 
 void ChannelCommands::moveChannel(int source, int target) {

@@ -418,7 +418,30 @@ void CRowListView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CRowListView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // A pending Move or Swap takes the current row as its target, as a click would.
+    if (enter && pendingExchange_ != Exchange::None) {
+        const Exchange exchange = pendingExchange_;
+        const int target = currentIndex().isValid() ? currentIndex().row() : -1;
+        cancelPendingExchange();
+        if (target >= 0 && target != exchangeSource_)
+            Q_EMIT(exchange == Exchange::Move ? moveRequested(exchangeSource_, target)
+                                              : swapRequested(exchangeSource_, target));
+        return;
+    }
+    // The Menu key and Shift+F10 open the row's context menu below the current row.
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        const QModelIndex current = currentIndex();
+        if (!current.isValid() && !state_.showingUpdate)
+            return;
+        currentRow_ = current.isValid() ? current.row() : -1;
+        const QRect row = current.isValid() ? visualRect(current) : QRect();
+        Q_EMIT contextMenuRequested(
+            currentRow_, viewport()->mapToGlobal(QPoint(kContextMenuShift, row.bottom())));
+        return;
+    }
+    if (enter) {
         const std::vector<int> selected = selectedRows();
         if (selected.size() == 1) {
             currentRow_ = selected.front();

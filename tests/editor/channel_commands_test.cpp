@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -89,6 +90,24 @@ private Q_SLOTS:
         Fixture old(1);
         old.prepareMenuFor(0);
         QVERIFY(!old.action(Command::ToggleEpg)->isVisible());
+    }
+
+    // The keyboard reaches the row's context menu and completes a pending move.
+    void contextMenuAndMoveFromTheKeyboard() {
+        Fixture f;
+        const std::string second(f.tv()[1].name());
+        f.view()->setFocus();
+        f.view()->setCurrentIndex(f.view()->rows().index(1, 0));
+        QTest::keyClick(f.view(), Qt::Key_F10, Qt::ShiftModifier);
+        QVERIFY(f.frame->mainContextMenu()->isVisible());
+        QCOMPARE(f.view()->currentRow(), 1);
+        f.frame->mainContextMenu()->hide();
+        f.action(Command::MoveChannels)->trigger();
+        QVERIFY(f.frame->statusBar()->currentMessage().startsWith(QStringLiteral("Click the row")));
+        f.view()->setCurrentIndex(f.view()->rows().index(4, 0));
+        QTest::keyClick(f.view(), Qt::Key_Return);
+        QCOMPARE(std::string(f.tv()[4].name()), second);
+        QCOMPARE(f.view()->pendingExchange(), CRowListView::Exchange::None);
     }
 
     void userListLimitGreysTheToggle() {

@@ -1365,5 +1365,13 @@ Wiederholen</translation>
         <source>%1 (set by %2)</source>
         <translation>%1 (festgelegt durch %2)</translation>
     </message>
+    <message>
+        <source>Click the row to move the channel to; right-click or Escape cancels.</source>
+        <translation>Klicken Sie auf die Zeile, an die der Sender verschoben werden soll; Rechtsklick oder Esc bricht ab.</translation>
+    </message>
+    <message>
+        <source>Click the row to swap the channel with; right-click or Escape cancels.</source>
+        <translation>Klicken Sie auf die Zeile, mit der der Sender getauscht werden soll; Rechtsklick oder Esc bricht ab.</translation>
+    </message>
 </context>
 </TS>
