@@ -27,13 +27,6 @@ struct Fixture : test::EditorWindow {
         loadSample();
     }
     ConstChannelList tv() { return frame->state().mainTable()->tv(); }
-    // The loaded list, as if the file had held this.
-    void loaded(const std::function<void(ChannelList tv)>& change) {
-        ChannelTable table = *frame->state().mainTable();
-        change(table.tv());
-        frame->replaceList(ListTable::Main, table, ReplacedList::Unmodified);
-        frame->view()->ShowList(ListKind::Tv, false);
-    }
     CRowListView* view() { return frame->view(); }
     QAction* action(Command command) { return frame->action(command); }
     // Opens the context menu's preparation for a row, as a right click does.
@@ -73,8 +66,9 @@ private Q_SLOTS:
 
     void contextMenuFollowsTheChannel() {
         Fixture f;
-        f.loaded([](ChannelList tv) { tv[8].setEpg(true); }); // outside the user list
-        f.prepareMenuFor(8);                                  // preparing a menu changes nothing
+        f.setUpList(ListTable::Main, ListKind::Tv,
+                    [](ChannelList tv) { tv[8].setEpg(true); }); // outside the user list
+        f.prepareMenuFor(8);                                     // preparing a menu changes nothing
         QVERIFY(f.tv()[8].epg() && !f.frame->state().modified);
         QVERIFY(!f.action(Command::ToggleEpg)->isEnabled());
         QVERIFY(!f.action(Command::ToggleEpg)->isChecked());
@@ -112,7 +106,7 @@ private Q_SLOTS:
 
     void userListLimitGreysTheToggle() {
         Fixture f;
-        f.loaded([](ChannelList tv) {
+        f.setUpList(ListTable::Main, ListKind::Tv, [](ChannelList tv) {
             for (std::size_t slot = 0; slot < 999; ++slot) {
                 tv[slot].setFree(false);
                 tv[slot].setInUserList(true);
@@ -189,7 +183,7 @@ private Q_SLOTS:
         QCOMPARE(f.tv()[2].polarisation(), 1);
         QCOMPARE(f.view()->rows().rowData(3).texts[5], QStringLiteral("V"));
 
-        f.loaded([](ChannelList tv) { tv[4].setSymbolRate(0); });
+        f.setUpList(ListTable::Main, ListKind::Tv, [](ChannelList tv) { tv[4].setSymbolRate(0); });
         f.view()->selectRows({4, 5});
         f.prepareMenuFor(4);
         QTimer::singleShot(0, [&] {

@@ -30,14 +30,6 @@ struct Fixture : test::EditorWindow {
     }
     ConstChannelList main() { return frame->state().mainTable()->tv(); }
     ConstChannelList update() { return frame->state().updateTable()->tv(); }
-    // The TV list of a table as if its file had held this.
-    void setUp(ListTable table, const std::function<void(ChannelList tv)>& change) {
-        ChannelTable copy =
-            *(table == ListTable::Main ? frame->state().mainTable() : frame->state().updateTable());
-        change(copy.tv());
-        frame->replaceList(table, copy, ReplacedList::Unmodified);
-        frame->view()->ShowList(frame->state().shownList, false);
-    }
     QAction* action(Command command) { return frame->action(command); }
 
     // Runs the command with the dialog answered by inspect; false when no dialog came up.
@@ -90,8 +82,8 @@ private Q_SLOTS:
 
     void enterAndDoubleClickCompareByName() {
         Fixture f;
-        f.setUp(ListTable::Main,
-                [](ChannelList tv) { tv[2].setName("alpen info"); }); // in other case
+        f.setUpList(ListTable::Main, ListKind::Tv,
+                    [](ChannelList tv) { tv[2].setName("alpen info"); }); // in other case
         f.frame->view()->selectRows({2});
         QVERIFY(f.withDialog(
             [&] { QTest::keyClick(f.frame->view(), Qt::Key_Return); },
@@ -119,7 +111,7 @@ private Q_SLOTS:
 
     void valuesOfBothColumns() {
         Fixture f;
-        f.setUp(ListTable::Update, [](ChannelList tv) {
+        f.setUpList(ListTable::Update, ListKind::Tv, [](ChannelList tv) {
             tv[0].setSatelliteIndex(4);
             tv[0].setPolarisation(1);
             tv[0].setFecCode(4);
@@ -152,7 +144,7 @@ private Q_SLOTS:
 
     void stepsThroughTheMatches() {
         Fixture f;
-        f.setUp(ListTable::Main, [](ChannelList tv) {
+        f.setUpList(ListTable::Main, ListKind::Tv, [](ChannelList tv) {
             for (std::size_t slot : {10u, 20u, 30u})
                 tv[slot] = tv[1];
         });
@@ -183,7 +175,7 @@ private Q_SLOTS:
     void byFrequencyAndWithoutMatches() {
         Fixture f;
         // Row 0 is 12420 MHz horizontal on satellite 1; slot 40 lies 9 MHz away, 41 ten.
-        f.setUp(ListTable::Main, [](ChannelList tv) {
+        f.setUpList(ListTable::Main, ListKind::Tv, [](ChannelList tv) {
             tv[40] = tv[0];
             tv[40].setFrequency(12429);
             tv[40].setName("Near");
@@ -199,8 +191,8 @@ private Q_SLOTS:
                                  QVERIFY(std::find(found.begin(), found.end(), 41) == found.end());
                              }));
 
-        f.setUp(ListTable::Update,
-                [](ChannelList tv) { tv[0].setName("Nowhere in the main list"); });
+        f.setUpList(ListTable::Update, ListKind::Tv,
+                    [](ChannelList tv) { tv[0].setName("Nowhere in the main list"); });
         QVERIFY(f.showByName(0, [&](CCompareDlg& d) {
             QVERIFY(d.matches().empty());
             QCOMPARE(value(d.updateField(Field::Name)), QStringLiteral("Nowhere in the main list"));
@@ -213,7 +205,8 @@ private Q_SLOTS:
         }));
 
         // A free row is no channel: its stale name finds nothing to copy over.
-        f.setUp(ListTable::Update, [](ChannelList tv) { tv[1500].setName("Kanal Eins"); });
+        f.setUpList(ListTable::Update, ListKind::Tv,
+                    [](ChannelList tv) { tv[1500].setName("Kanal Eins"); });
         QVERIFY(f.showByName(1500, [&](CCompareDlg& d) {
             QVERIFY(d.matches().empty());
             QCOMPARE(value(d.updateField(Field::Number)), QStringLiteral("1501"));
@@ -223,12 +216,13 @@ private Q_SLOTS:
 
     void copiesOverTheMainListChannel() {
         Fixture f;
-        f.setUp(ListTable::Update, [](ChannelList tv) {
+        f.setUpList(ListTable::Update, ListKind::Tv, [](ChannelList tv) {
             tv[2].setFrequency(11111);
             tv[2].setInUserList(false);
             tv[2].setBouquetName("Neu");
         });
-        f.setUp(ListTable::Main, [](ChannelList tv) { tv[2].setName("ALPEN INFO"); });
+        f.setUpList(ListTable::Main, ListKind::Tv,
+                    [](ChannelList tv) { tv[2].setName("ALPEN INFO"); });
         QVERIFY(!f.frame->state().modified);
         QVERIFY(f.showByName(2, [&](CCompareDlg& d) {
             d.copyKeepNameButton()->click();

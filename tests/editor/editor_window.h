@@ -1,11 +1,13 @@
 #pragma once
 
 #include "editor/base/start_up.h"
+#include "editor/listview/row_list_view.h"
 #include "editor/mainwindow/main_frame.h"
 
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 namespace kanalo::test {
@@ -39,6 +41,14 @@ struct EditorWindow {
         frame->show();
     }
     bool loadSample() { return frame->loadFile(sampleListPath()); }
+    // One list of a table as if its file had held what `change` makes of it, shown afresh.
+    void setUpList(ListTable table, ListKind half, const std::function<void(ChannelList)>& change) {
+        ChannelTable copy = *(table == ListTable::Update ? frame->state().updateTable()
+                                                         : frame->state().mainTable());
+        change(copy.list(half));
+        frame->replaceList(table, copy, ReplacedList::Unmodified);
+        frame->view()->ShowList(frame->state().shownList, false);
+    }
     // A file in the temporary folder; returns its path.
     QString write(const QString& name, const QByteArray& bytes) {
         const QString path = dir.filePath(name);

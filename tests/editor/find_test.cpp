@@ -81,18 +81,11 @@ struct Fixture : test::EditorWindow {
         view()->setCurrentRow(row);
         Q_EMIT frame->mainContextMenu()->aboutToShow();
     }
-    // The loaded list as if its file had held this.
-    void setUp(const std::function<void(ChannelTable&)>& change) {
-        ChannelTable table = *frame->state().mainTable();
-        change(table);
-        frame->replaceList(ListTable::Main, table, ReplacedList::Unmodified);
-        view()->ShowList(frame->state().shownList, false);
-    }
     // A copy of the channel in the source slot, named differently, so the two are duplicates.
     void duplicate(int source, int target, const char* name) {
-        setUp([&](ChannelTable& table) {
-            ChannelRecord& copy = table.tv()[static_cast<std::size_t>(target)];
-            copy = table.tv()[static_cast<std::size_t>(source)];
+        setUpList(ListTable::Main, ListKind::Tv, [&](ChannelList tv) {
+            ChannelRecord& copy = tv[static_cast<std::size_t>(target)];
+            copy = tv[static_cast<std::size_t>(source)];
             copy.setName(name);
             copy.setSymbolRate(1234);
         });
@@ -300,9 +293,9 @@ private Q_SLOTS:
         QCOMPARE(f.selected(), std::vector<int>{17});
 
         // The Radio list ignores the video PID.
-        f.setUp([](ChannelTable& table) {
-            table.radio()[9] = table.radio()[2];
-            table.radio()[9].setVideoPid(300);
+        f.setUpList(ListTable::Main, ListKind::Radio, [](ChannelList radio) {
+            radio[9] = radio[2];
+            radio[9].setVideoPid(300);
         });
         f.action(Command::ViewRadio)->trigger();
         f.inListDialog(Command::FindDuplicates, [](CChannelListDlg& dialog) {
