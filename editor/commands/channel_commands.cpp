@@ -34,7 +34,7 @@ QList<QAction*> commandEntries(const QMenu& menu) {
 
 } // namespace
 
-ChannelCommands::ChannelCommands(EditorContext& context, QMenu& contextMenu)
+ChannelCommands::ChannelCommands(EditorContext& context, QMenu& contextMenu, QMenu* menuBarCopy)
     : QObject(context.widget()), context_(context), contextMenu_(contextMenu) {
     using C = Command;
     const auto on = [this](Command command, auto handler) {
@@ -61,6 +61,9 @@ ChannelCommands::ChannelCommands(EditorContext& context, QMenu& contextMenu)
     connect(view, &CRowListView::swapRequested, this, &ChannelCommands::swapChannels);
     connect(view, &CRowListView::exchangeEnded, this, [this] { context_.clearStatus(); });
     connect(&contextMenu_, &QMenu::aboutToShow, this, &ChannelCommands::prepareContextMenu);
+    if (menuBarCopy)
+        connect(menuBarCopy, &QMenu::aboutToShow, this,
+                [this, menuBarCopy] { prepareRowMenu(*menuBarCopy); });
 }
 
 EditorState& ChannelCommands::state() {
@@ -76,18 +79,18 @@ void ChannelCommands::editShown(EditKind kind, const std::function<void(ChannelL
                       [&](ChannelTable& table) { edit(table.list(state().shownList)); });
 }
 
-QMenu* ChannelCommands::submenuTitled(const char* title) const {
-    for (QMenu* menu : contextMenu_.findChildren<QMenu*>())
-        if (menu->title() == text(title))
-            return menu;
+QMenu* ChannelCommands::submenuTitled(const QMenu& menu, const char* title) {
+    for (QMenu* submenu : menu.findChildren<QMenu*>())
+        if (submenu->title() == text(title))
+            return submenu;
     return nullptr;
 }
 
-void ChannelCommands::prepareContextMenu() {
+void ChannelCommands::prepareRowMenu(QMenu& menu) {
     using C = Command;
     const int row = context_.view()->currentRow();
     const bool usable = state().listLoaded() && !state().showingUpdate && row >= 0;
-    for (QAction* item : commandEntries(contextMenu_))
+    for (QAction* item : commandEntries(menu))
         item->setEnabled(usable);
     if (!usable)
         return;
@@ -96,7 +99,7 @@ void ChannelCommands::prepareContextMenu() {
     QAction* userList = context_.action(C::ToggleUserList);
     const bool firmware2 = state().receiver.firmware >= 2;
     epg->setVisible(firmware2);
-    if (QMenu* epgMenu = submenuTitled("&EPG"))
+    if (QMenu* epgMenu = submenuTitled(menu, "&EPG"))
         epgMenu->menuAction()->setVisible(firmware2);
     epg->setChecked(false);
     const ChannelRecord& record = shownList()[slot];

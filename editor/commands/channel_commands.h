@@ -20,11 +20,13 @@ class ChannelCommands : public QObject {
     Q_OBJECT
 
 public:
-    ChannelCommands(EditorContext& context, QMenu& contextMenu);
+    // The same commands are in the context menu and in the menu bar's copy of it.
+    ChannelCommands(EditorContext& context, QMenu& contextMenu, QMenu* menuBarCopy);
 
     // Greys, checks or hides the entries for the channel in the current row; run each time
-    // the menu opens.
-    void prepareContextMenu();
+    // one of the two menus opens.
+    void prepareContextMenu() { prepareRowMenu(contextMenu_); }
+    void prepareRowMenu(QMenu& menu);
 
     void editChannel(int row);
     void newChannel();
@@ -43,7 +45,7 @@ private:
     ConstChannelList shownList();
     // Changes the list on screen through the editor's one list-edit entry point.
     void editShown(EditKind kind, const std::function<void(ChannelList list)>& edit);
-    QMenu* submenuTitled(const char* title) const;
+    static QMenu* submenuTitled(const QMenu& menu, const char* title);
 
     EditorContext& context_;
     QMenu& contextMenu_;

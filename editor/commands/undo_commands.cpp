@@ -230,10 +230,10 @@ void UndoCommands::updateActions() {
     const ListStep* redoStep = idle ? shown.nextRedo() : nullptr;
     undoAction->setEnabled(undoStep != nullptr);
     redoAction->setEnabled(redoStep != nullptr);
-    undoAction->setText(undoStep ? text("&Undo %1\tCtrl+Z").arg(stepName(undoStep->kind()))
-                                 : text("&Undo\tCtrl+Z"));
-    redoAction->setText(redoStep ? text("&Redo %1\tCtrl+Y").arg(stepName(redoStep->kind()))
-                                 : text("&Redo\tCtrl+Y"));
+    undoAction->setText(undoStep ? text("Und&o %1\tCtrl+Z").arg(stepName(undoStep->kind()))
+                                 : text("Und&o\tCtrl+Z"));
+    redoAction->setText(redoStep ? text("R&edo %1\tCtrl+Y").arg(stepName(redoStep->kind()))
+                                 : text("R&edo\tCtrl+Y"));
 }
 
 QString UndoCommands::stepName(EditKind kind) {

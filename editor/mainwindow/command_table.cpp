@@ -31,9 +31,9 @@ constexpr std::array kCommands{
     CommandSpec{C::Print, "&Print...\tCtrl+P", "Print actual list or its selected lines\nPrint",
                 nullptr, "print"},
     CommandSpec{C::Exit, "E&xit\tAlt+F4", "Quits the program", "Alt+F4", nullptr},
-    CommandSpec{C::Undo, "&Undo\tCtrl+Z", "Undo the last change of the list\nUndo", nullptr,
+    CommandSpec{C::Undo, "Und&o\tCtrl+Z", "Undo the last change of the list\nUndo", nullptr,
                 "undo"},
-    CommandSpec{C::Redo, "&Redo\tCtrl+Y", "Redo the change undone last\nRedo", nullptr, "redo"},
+    CommandSpec{C::Redo, "R&edo\tCtrl+Y", "Redo the change undone last\nRedo", nullptr, "redo"},
     CommandSpec{C::Cut, "Cu&t\tCtrl+X", "Move selected channels to clipboard\nCut", nullptr, "cut"},
     CommandSpec{C::Copy, "&Copy\tCtrl+C", "Copy selected channels to clipboard\nCopy", "Ctrl+C",
                 "copy"},
@@ -122,36 +122,6 @@ constexpr N separator() {
     return {K::Separator};
 }
 
-constexpr std::array kExportMenu{cmd(C::ExportVdr), cmd(C::ExportCsv)};
-constexpr std::array kFileMenu{
-    cmd(C::Open),      cmd(C::Save),       cmd(C::SaveAs),
-    separator(),       cmd(C::OpenUpdate), separator(),
-    cmd(C::ImportDvb), cmd(C::ImportVdr),  N{K::Submenu, C::Open, "E&xport", kExportMenu},
-    separator(),       cmd(C::Print),      separator(),
-    N{K::RecentFiles}, separator(),        cmd(C::Exit)};
-constexpr std::array kEditMenu{
-    cmd(C::Undo),      cmd(C::Redo),  separator(),           cmd(C::Cut),
-    cmd(C::Copy),      cmd(C::Paste), cmd(C::PasteDirect),   cmd(C::Delete),
-    cmd(C::SelectAll), separator(),   cmd(C::FindName),      cmd(C::FindFrequency),
-    cmd(C::FindNext),  separator(),   cmd(C::SortSelection), cmd(C::FindDuplicates)};
-constexpr std::array kComPortMenu{cmd(C::Com1), cmd(C::Com2), cmd(C::Com3), cmd(C::Com4)};
-constexpr std::array kSerialMenu{
-    cmd(C::LoadFromBox),    cmd(C::SendToBox), separator(),
-    cmd(C::SoftwareUpdate), separator(),       N{K::Submenu, C::Open, "COM Port", kComPortMenu}};
-constexpr std::array kViewMenu{cmd(C::ViewTv),        cmd(C::ViewRadio),      separator(),
-                               cmd(C::MainList),      cmd(C::UpdateList),     separator(),
-                               cmd(C::ToggleToolbar), cmd(C::ToggleStatusBar)};
-constexpr std::array kSatelliteMenu{cmd(C::SatelliteScreen), cmd(C::SatellitePrinter)};
-constexpr std::array kConfigureMenu{cmd(C::ConfigureScreen), cmd(C::ConfigurePrinter)};
-constexpr std::array kSettingsMenu{N{K::Submenu, C::Open, "&Satellite List", kSatelliteMenu},
-                                   N{K::Submenu, C::Open, "&Configure List", kConfigureMenu},
-                                   cmd(C::Options), cmd(C::DefaultColumnWidths)};
-constexpr std::array kHelpMenu{cmd(C::HelpContents), separator(), cmd(C::About)};
-constexpr std::array kMainMenu{
-    N{K::Submenu, C::Open, "&File", kFileMenu},         N{K::Submenu, C::Open, "&Edit", kEditMenu},
-    N{K::Submenu, C::Open, "&Serial", kSerialMenu},     N{K::Submenu, C::Open, "&View", kViewMenu},
-    N{K::Submenu, C::Open, "Se&ttings", kSettingsMenu}, N{K::Submenu, C::Open, "&Help", kHelpMenu}};
-
 constexpr std::array kUserListMenu{cmd(C::ChangeUserListYes), cmd(C::ChangeUserListNo)};
 constexpr std::array kEpgMenu{cmd(C::ChangeEpgYes), cmd(C::ChangeEpgNo)};
 constexpr std::array kPolarisationMenu{cmd(C::ChangeHorizontal), cmd(C::ChangeVertical)};
@@ -177,6 +147,38 @@ constexpr std::array kMainContextMenu{
     cmd(C::DeleteChannel),
     separator(),
     cmd(C::TransponderList)};
+constexpr std::array kExportMenu{cmd(C::ExportVdr), cmd(C::ExportCsv)};
+constexpr std::array kFileMenu{
+    cmd(C::Open),      cmd(C::Save),       cmd(C::SaveAs),
+    separator(),       cmd(C::OpenUpdate), separator(),
+    cmd(C::ImportDvb), cmd(C::ImportVdr),  N{K::Submenu, C::Open, "&Export", kExportMenu},
+    separator(),       cmd(C::Print),      separator(),
+    N{K::RecentFiles}, separator(),        cmd(C::Exit)};
+constexpr std::array kEditMenu{cmd(C::Undo), cmd(C::Redo), separator(), cmd(C::Cut), cmd(C::Copy),
+                               cmd(C::Paste), cmd(C::PasteDirect), cmd(C::Delete),
+                               cmd(C::SelectAll), separator(),
+                               // The row context menu again, for the keyboard and for discovery.
+                               N{K::Submenu, C::Open, "C&hannel", kMainContextMenu}, separator(),
+                               cmd(C::FindName), cmd(C::FindFrequency), cmd(C::FindNext),
+                               separator(), cmd(C::SortSelection), cmd(C::FindDuplicates)};
+constexpr std::array kComPortMenu{cmd(C::Com1), cmd(C::Com2), cmd(C::Com3), cmd(C::Com4)};
+constexpr std::array kSerialMenu{
+    cmd(C::LoadFromBox),    cmd(C::SendToBox), separator(),
+    cmd(C::SoftwareUpdate), separator(),       N{K::Submenu, C::Open, "COM Port", kComPortMenu}};
+constexpr std::array kViewMenu{cmd(C::ViewTv),        cmd(C::ViewRadio),      separator(),
+                               cmd(C::MainList),      cmd(C::UpdateList),     separator(),
+                               cmd(C::ToggleToolbar), cmd(C::ToggleStatusBar)};
+constexpr std::array kSatelliteMenu{cmd(C::SatelliteScreen), cmd(C::SatellitePrinter)};
+constexpr std::array kConfigureMenu{cmd(C::ConfigureScreen), cmd(C::ConfigurePrinter)};
+constexpr std::array kSettingsMenu{N{K::Submenu, C::Open, "&Satellite List", kSatelliteMenu},
+                                   N{K::Submenu, C::Open, "&Configure List", kConfigureMenu},
+                                   cmd(C::Options), cmd(C::DefaultColumnWidths)};
+constexpr std::array kHelpMenu{cmd(C::HelpContents), separator(), cmd(C::About)};
+constexpr std::array kMainMenu{
+    N{K::Submenu, C::Open, "&File", kFileMenu},         N{K::Submenu, C::Open, "&Edit", kEditMenu},
+    N{K::Submenu, C::Open, "&Serial", kSerialMenu},     N{K::Submenu, C::Open, "&View", kViewMenu},
+    N{K::Submenu, C::Open, "Se&ttings", kSettingsMenu}, N{K::Submenu, C::Open, "&Help", kHelpMenu}};
+
 constexpr std::array kUpdateContextMenu{cmd(C::ShowDifferencesByName),
                                         cmd(C::ShowDifferencesByFrequency)};
 

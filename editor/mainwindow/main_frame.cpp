@@ -57,15 +57,14 @@ CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineF
     view_->InsertColumns(true);
     setCentralWidget(view_);
 
-    QMenu* recentAnchor = nullptr;
-    actions_.buildMenuBar(menuBar(), &recentAnchor);
-    recentFilesMenu_ = recentAnchor;
+    const CommandActions::MenuBarAnchors anchors = actions_.buildMenuBar(menuBar());
+    recentFilesMenu_ = anchors.recentFiles;
     mainContextMenu_ = actions_.buildContextMenu(mainListContextMenuTree(), this);
     updateContextMenu_ = actions_.buildContextMenu(updateListContextMenuTree(), this);
     createBars();
     // First of the groups: it catches the selection before any other group's command runs.
     undo_ = new UndoCommands(*this);
-    channels_ = new ChannelCommands(*this, *mainContextMenu_);
+    channels_ = new ChannelCommands(*this, *mainContextMenu_, anchors.rowCommands);
     clipboard_ = new ClipboardCommands(*this);
     // Further command groups: each connects its own actions and follows commandStatesUpdated.
     new TransferCommands(*this);

@@ -29,7 +29,7 @@ CommandActions::CommandActions(QObject* owner) {
 }
 
 void CommandActions::addNodes(QMenu* menu, std::span<const MenuNode> nodes,
-                              QMenu** recentFilesAnchor) const {
+                              MenuBarAnchors* anchors) const {
     for (const MenuNode& node : nodes) {
         switch (node.kind) {
         case MenuNode::Kind::Command:
@@ -38,21 +38,27 @@ void CommandActions::addNodes(QMenu* menu, std::span<const MenuNode> nodes,
         case MenuNode::Kind::Separator:
             menu->addSeparator();
             break;
-        case MenuNode::Kind::Submenu:
-            addNodes(menu->addMenu(text(node.title)), node.children, recentFilesAnchor);
+        case MenuNode::Kind::Submenu: {
+            QMenu* submenu = menu->addMenu(text(node.title));
+            if (anchors && node.children.data() == mainListContextMenuTree().data())
+                anchors->rowCommands = submenu;
+            addNodes(submenu, node.children, anchors);
             break;
+        }
         case MenuNode::Kind::RecentFiles:
-            if (recentFilesAnchor)
-                *recentFilesAnchor = menu;
+            if (anchors)
+                anchors->recentFiles = menu;
             menu->addSeparator()->setObjectName(QStringLiteral("recentFiles"));
             break;
         }
     }
 }
 
-void CommandActions::buildMenuBar(QMenuBar* bar, QMenu** recentFilesAnchor) const {
+CommandActions::MenuBarAnchors CommandActions::buildMenuBar(QMenuBar* bar) const {
+    MenuBarAnchors anchors;
     for (const MenuNode& top : mainMenuTree())
-        addNodes(bar->addMenu(text(top.title)), top.children, recentFilesAnchor);
+        addNodes(bar->addMenu(text(top.title)), top.children, &anchors);
+    return anchors;
 }
 
 QMenu* CommandActions::buildContextMenu(std::span<const MenuNode> tree, QWidget* parent) const {

@@ -21,12 +21,17 @@ public:
     QAction* operator[](Command command) const { return actions_.value(command); }
     const QHash<Command, QAction*>& all() const { return actions_; }
 
-    void buildMenuBar(QMenuBar* bar, QMenu** recentFilesAnchor) const;
+    // The menus that the window fills or prepares itself.
+    struct MenuBarAnchors {
+        QMenu* recentFiles = nullptr;
+        QMenu* rowCommands = nullptr; // the Edit menu's copy of the row context menu
+    };
+    MenuBarAnchors buildMenuBar(QMenuBar* bar) const;
     QMenu* buildContextMenu(std::span<const MenuNode> tree, QWidget* parent) const;
     void fillToolBar(QToolBar* toolBar) const;
 
 private:
-    void addNodes(QMenu* menu, std::span<const MenuNode> nodes, QMenu** recentFilesAnchor) const;
+    void addNodes(QMenu* menu, std::span<const MenuNode> nodes, MenuBarAnchors* anchors) const;
 
     QHash<Command, QAction*> actions_;
 };

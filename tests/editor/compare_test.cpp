@@ -232,7 +232,7 @@ private Q_SLOTS:
         QVERIFY(f.frame->state().modified);
         f.action(Command::MainList)->trigger();
         QCOMPARE(f.action(Command::Undo)->text(),
-                 QStringLiteral("&Undo Copy Channel Keeping Name\tCtrl+Z"));
+                 QStringLiteral("Und&o Copy Channel Keeping Name\tCtrl+Z"));
         f.action(Command::UpdateList)->trigger();
         QCOMPARE(f.main()[2].name(), "ALPEN INFO");
         QVERIFY(!f.main()[2].inUserList());

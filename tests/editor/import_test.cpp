@@ -313,8 +313,8 @@ private Q_SLOTS:
 
     void exportsThroughTheFileMenu() {
         Fixture f;
-        QAction* vdr = f.fileMenuItem("E&xport", "&VDR Channel List...");
-        QAction* csv = f.fileMenuItem("E&xport", "&CSV File...");
+        QAction* vdr = f.fileMenuItem("&Export", "&VDR Channel List...");
+        QAction* csv = f.fileMenuItem("&Export", "&CSV File...");
         QVERIFY(vdr && csv);
         QVERIFY(!vdr->isEnabled() && !csv->isEnabled());
         QVERIFY(f.frame->loadFile(f.write("main.dat", test::sampleListBytes())));

@@ -58,6 +58,25 @@ QStringList menuTitles(QMenuBar* bar) {
     return titles;
 }
 
+// Menu entries of one menu (and, recursively, of its submenus) that share a mnemonic letter.
+QStringList mnemonicClashes(const QMenu& menu) {
+    QStringList clashes;
+    QHash<QChar, QString> taken;
+    for (QAction* item : menu.actions()) {
+        const QString shown = item->text().section(QLatin1Char('\t'), 0, 0);
+        const qsizetype amp = shown.indexOf(QLatin1Char('&'));
+        if (amp >= 0 && amp + 1 < shown.size()) {
+            const QChar letter = shown.at(amp + 1).toLower();
+            if (taken.contains(letter))
+                clashes << taken[letter] + QStringLiteral(" / ") + shown;
+            taken.insert(letter, shown);
+        }
+        if (item->menu())
+            clashes << mnemonicClashes(*item->menu());
+    }
+    return clashes;
+}
+
 } // namespace
 
 class MainFrameTest : public QObject {
@@ -115,6 +134,34 @@ private Q_SLOTS:
                 buttons << button->text();
         });
         QVERIFY2(buttons.contains(QStringLiteral("&Default")), qPrintable(buttons.join(' ')));
+    }
+
+    // Alt+letter reaches every entry: no two entries of a menu share a letter, in either
+    // language, and the Edit menu holds the row context menu for the keyboard.
+    void mnemonicsAreUniqueInEachMenu() {
+        for (const Language language : {Language::English, Language::German}) {
+            installLanguage(language);
+            Fixture f;
+            QStringList clashes;
+            for (QAction* top : f.frame->menuBar()->actions())
+                clashes << mnemonicClashes(*top->menu());
+            clashes << mnemonicClashes(*f.frame->mainContextMenu());
+            QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
+            QMenu* edit = f.frame->menuBar()->actions().at(1)->menu();
+            const auto rows = std::find_if(edit->actions().begin(), edit->actions().end(),
+                                           [](QAction* item) { return item->menu(); });
+            QVERIFY(rows != edit->actions().end());
+            QVERIFY((*rows)->menu()->actions().contains(f.frame->action(Command::MoveChannels)));
+        }
+        // Opening the copy prepares its entries for the current row, as the context menu does.
+        Fixture f;
+        QVERIFY(f.frame->loadFile(kSample));
+        f.frame->view()->setCurrentRow(0);
+        QMenu* edit = f.frame->menuBar()->actions().at(1)->menu();
+        for (QAction* item : edit->actions())
+            if (item->menu())
+                Q_EMIT item->menu()->aboutToShow();
+        QVERIFY(f.frame->action(Command::SwapChannels)->isEnabled());
     }
 
     void statusBarShowsTwoPanes() {

@@ -57,16 +57,16 @@ private Q_SLOTS:
         Fixture f;
         const ChannelTable loaded = f.table();
         QVERIFY(!f.action(Command::Undo)->isEnabled());
-        QCOMPARE(f.action(Command::Undo)->text(), QStringLiteral("&Undo\tCtrl+Z"));
+        QCOMPARE(f.action(Command::Undo)->text(), QStringLiteral("Und&o\tCtrl+Z"));
 
         f.select({1, 2, 3});
         f.trigger(Command::Delete);
-        QCOMPARE(f.action(Command::Undo)->text(), QStringLiteral("&Undo Delete\tCtrl+Z"));
+        QCOMPARE(f.action(Command::Undo)->text(), QStringLiteral("Und&o Delete\tCtrl+Z"));
         QVERIFY(f.state().modified && f.action(Command::Save)->isEnabled());
         Q_EMIT f.view()->swapRequested(0, 5);
         Q_EMIT f.view()->sortRequested(ColumnKind::Name); // numbers travel with the rows
         QVERIFY(f.state().numbersUnsorted);
-        QCOMPARE(f.action(Command::Undo)->text(), QStringLiteral("&Undo Sort\tCtrl+Z"));
+        QCOMPARE(f.action(Command::Undo)->text(), QStringLiteral("Und&o Sort\tCtrl+Z"));
         f.trigger(Command::Undo); // the sort, and the number column with it
         QVERIFY(!f.state().numbersUnsorted);
         QCOMPARE(f.view()->rows().rowData(4).texts[0], QStringLiteral("5"));
@@ -81,7 +81,7 @@ private Q_SLOTS:
         f.trigger(Command::Copy);
         f.select({4});
         f.trigger(Command::Paste);
-        QCOMPARE(f.action(Command::Undo)->text(), QStringLiteral("&Undo Paste\tCtrl+Z"));
+        QCOMPARE(f.action(Command::Undo)->text(), QStringLiteral("Und&o Paste\tCtrl+Z"));
         const ChannelTable edited = f.table();
 
         int steps = 0;
@@ -101,7 +101,7 @@ private Q_SLOTS:
         QVERIFY(sameRecords(f.table(), edited));
         QCOMPARE(f.state().shownList, ListKind::Radio);
         QVERIFY(f.state().modified);
-        QCOMPARE(f.action(Command::Redo)->text(), QStringLiteral("&Redo\tCtrl+Y"));
+        QCOMPARE(f.action(Command::Redo)->text(), QStringLiteral("R&edo\tCtrl+Y"));
         QVERIFY(f.action(Command::Redo)->shortcuts().contains(QKeySequence("Ctrl+Shift+Z")));
     }
 

@@ -1158,7 +1158,7 @@ Wenn Sie NEIN wählen, werden die Sender jetzt neu nach ihren Nummern sortiert.<
         <translation>VDR Senderliste (channels.conf) importieren</translation>
     </message>
     <message>
-        <source>E&amp;xport</source>
+        <source>&amp;Export</source>
         <extracomment>File menu</extracomment>
         <translation>E&amp;xportieren</translation>
     </message>
@@ -1213,20 +1213,20 @@ Wenn Sie NEIN wählen, werden die Sender jetzt neu nach ihren Nummern sortiert.<
         <translation>%1 Sender auf einem Satelliten ohne Position (User 1 bis User 15) wurden ausgelassen.</translation>
     </message>
     <message>
-        <source>&amp;Undo	Ctrl+Z</source>
+        <source>Und&amp;o	Ctrl+Z</source>
         <translation>&amp;Rückgängig	Strg+Z</translation>
     </message>
     <message>
-        <source>&amp;Redo	Ctrl+Y</source>
-        <translation>&amp;Wiederholen	Strg+Y</translation>
+        <source>R&amp;edo	Ctrl+Y</source>
+        <translation>W&amp;iederholen	Strg+Y</translation>
     </message>
     <message>
-        <source>&amp;Undo %1	Ctrl+Z</source>
+        <source>Und&amp;o %1	Ctrl+Z</source>
         <translation>&amp;Rückgängig: %1	Strg+Z</translation>
     </message>
     <message>
-        <source>&amp;Redo %1	Ctrl+Y</source>
-        <translation>&amp;Wiederholen: %1	Strg+Y</translation>
+        <source>R&amp;edo %1	Ctrl+Y</source>
+        <translation>W&amp;iederholen: %1	Strg+Y</translation>
     </message>
     <message>
         <source>Undo the last change of the list
@@ -1372,6 +1372,11 @@ Wiederholen</translation>
     <message>
         <source>Click the row to swap the channel with; right-click or Escape cancels.</source>
         <translation>Klicken Sie auf die Zeile, mit der der Sender getauscht werden soll; Rechtsklick oder Esc bricht ab.</translation>
+    </message>
+    <message>
+        <source>C&amp;hannel</source>
+        <extracomment>Edit menu: the row context menu</extracomment>
+        <translation>Se&amp;nder</translation>
     </message>
 </context>
 </TS>
