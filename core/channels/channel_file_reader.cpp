@@ -3,6 +3,7 @@
 #include "core/channels/line_scanner.h"
 #include "core/channels/satellite_table.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <optional>
@@ -160,7 +161,23 @@ struct ListFill {
     std::size_t userListChannels = 0;
 };
 
+bool isBlankLine(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), isScanSpace);
+}
+
 } // namespace
+
+bool isChannelListText(std::string_view text) {
+    std::size_t channelLines = 0;
+    std::size_t otherLines = 0;
+    forEachLine(text, [&](std::string_view line) {
+        if (parseLine(line))
+            ++channelLines;
+        else if (!isBlankLine(line))
+            ++otherLines;
+    });
+    return channelLines > otherLines;
+}
 
 void readChannelText(std::string_view text, ChannelTable& table) {
     table.clear();

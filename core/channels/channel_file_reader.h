@@ -15,4 +15,10 @@ inline constexpr std::size_t kMaxReadLine = 200;
 // line ends the text.
 void readChannelText(std::string_view text, ChannelTable& table);
 
+// True when the text reads as a channel list file rather than some other text: its channel
+// lines outnumber the lines that are neither blank nor channel lines. A stray line of the
+// channel shape in a text of other lines does not make it one, nor does a damaged line spoil
+// a list.
+bool isChannelListText(std::string_view text);
+
 } // namespace kanalo

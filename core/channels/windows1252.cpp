@@ -73,6 +73,13 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
+bool isValidUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();)
+        if (!nextUtf8(text, pos))
+            return false;
+    return true;
+}
+
 std::optional<std::string> utf8ToWindows1252(std::string_view utf8) {
     std::string out;
     for (std::size_t pos = 0; pos < utf8.size();) {

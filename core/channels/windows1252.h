@@ -12,6 +12,9 @@ namespace kanalo {
 char32_t decodeWindows1252(unsigned char byte);
 std::optional<unsigned char> encodeWindows1252(char32_t codePoint);
 
+// Well-formed UTF-8 throughout: no overlong form, surrogate or stray continuation byte.
+bool isValidUtf8(std::string_view text);
+
 // Whole texts: bytes to UTF-8, and UTF-8 to bytes (nullopt when a character has no byte).
 std::string windows1252ToUtf8(std::string_view bytes);
 std::optional<std::string> utf8ToWindows1252(std::string_view utf8);

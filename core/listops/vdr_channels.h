@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kanalo {
 
@@ -42,6 +43,11 @@ std::optional<std::int32_t> satelliteIdOfPosition(unsigned tenths, bool east);
 // "C" (cable), imported or not. Also how Open Update tells a channels.conf from a channel list
 // file.
 bool isVdrChannelText(std::string_view text);
+
+// The satellite channels of the text in file order, DVB-S2 ones included, each mapped as the
+// import maps it (without group number and user-list flag): for reading a channels.conf as the
+// order of channels the receiver already has, where its tuning system does not matter.
+std::vector<ChannelRecord> vdrSatelliteChannels(std::string_view text);
 
 // Reads the whole file; WrongVersion when it holds no channel line. On failure the text is
 // left untouched.

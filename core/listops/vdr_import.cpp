@@ -21,7 +21,8 @@ enum class LineKind { Ignored, Group, Channel, DvbS2, NotSatellite, Unreadable }
 
 struct ParsedLine {
     LineKind kind = LineKind::Ignored;
-    ChannelRecord record; // Channel
+    bool mapped = false;  // the record holds the line's channel: Channel and readable DvbS2 lines
+    ChannelRecord record; // Channel, DvbS2
 };
 
 bool isDigit(char c) {
@@ -193,10 +194,9 @@ ParsedLine parseLine(std::string_view line) {
     const std::optional<Parameters> parameters = parseParameters(fields[kParameters]);
     if (!satellite || !parameters)
         return parsed;
-    if (parameters->dvbS2) {
+    // The import skips DVB-S2 lines whatever they hold; a reference order still names them.
+    if (parameters->dvbS2)
         parsed.kind = LineKind::DvbS2;
-        return parsed;
-    }
     const auto frequency = number(fields[kFrequency]);
     const auto symbolRate = number(fields[kSymbolRate]);
     const auto video = videoPidsOf(fields[kVideo]);
@@ -219,7 +219,9 @@ ParsedLine parseLine(std::string_view line) {
     record.setAudioPid(*audio);
     record.setPcrPid(video->pcr ? *video->pcr : video->video != 0 ? video->video : *audio);
     record.setServiceId(*serviceId);
-    parsed.kind = LineKind::Channel;
+    if (!parameters->dvbS2)
+        parsed.kind = LineKind::Channel;
+    parsed.mapped = true;
     return parsed;
 }
 
@@ -241,6 +243,17 @@ bool isVdrChannelText(std::string_view text) {
         return !found;
     });
     return found;
+}
+
+std::vector<ChannelRecord> vdrSatelliteChannels(std::string_view text) {
+    std::vector<ChannelRecord> channels;
+    forEachLine(text, [&channels](std::string_view line) {
+        const ParsedLine parsed = parseLine(line);
+        if (parsed.mapped)
+            channels.push_back(parsed.record);
+        return true;
+    });
+    return channels;
 }
 
 DvbReadStatus readVdrFile(const std::filesystem::path& path, std::string& text) {
