@@ -17,6 +17,7 @@ const char* const kUsage =
     "       kanalo-list import-vdr IN.conf OUT [--form short|long]\n"
     "       kanalo-list export-vdr IN OUT.conf\n"
     "       kanalo-list export-csv IN OUT.csv\n"
+    "       kanalo-list apply-order REFERENCE IN OUT [--tv | --radio] [--remove-unmatched]\n"
     "\n"
     "  convert  reads the channel list file IN and saves it as OUT (default form: long);\n"
     "           an existing OUT is kept as its .bak backup unless one exists already\n"
@@ -47,7 +48,16 @@ const char* const kUsage =
     "           then \":Radio\" and the Radio list; channels on a satellite without a position\n"
     "           (User 1 to User 15) are left out and counted\n"
     "  export-csv  writes both lists of IN as a UTF-8 CSV file with a header row, one row per\n"
-    "           channel\n";
+    "           channel\n"
+    "  apply-order  brings the lists of IN into the order of REFERENCE and saves them as OUT\n"
+    "           in the long form with the backup rule of convert. REFERENCE is a channel list\n"
+    "           file, a VDR channels.conf (video PID 0 for Radio) or a UTF-8 text of channel\n"
+    "           names, one per line (blank lines and lines starting with \"#\" skipped). A\n"
+    "           channel matches by satellite, frequency, polarisation and service ID, else by\n"
+    "           its name (blanks and case ignored); the matched channels come first in the\n"
+    "           order of REFERENCE, the others follow in their order or, with\n"
+    "           --remove-unmatched, are removed; --tv or --radio orders one list only;\n"
+    "           prints how many channels were ordered\n";
 
 int usage() {
     std::fputs(kUsage, stderr);

@@ -15,5 +15,6 @@ int runDuplicates(const Arguments& args);
 int runImportVdr(const Arguments& args);
 int runExportVdr(const Arguments& args);
 int runExportCsv(const Arguments& args);
+int runApplyOrder(const Arguments& args);
 
 } // namespace kanalo::cli

@@ -33,5 +33,7 @@ int main(int argc, char** argv) {
         return runExportVdr(args);
     if (command == "export-csv")
         return runExportCsv(args);
+    if (command == "apply-order")
+        return runApplyOrder(args);
     return usage();
 }

@@ -1,4 +1,4 @@
-// The sort and diff sub-commands, run as the real program.
+// The sort, diff and apply-order sub-commands, run as the real program.
 #include "tests/support/run_kanalo_list.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +87,39 @@ TEST(KanaloListDiff, PrintsUpdateDifferencesThenMainChannelsMissingFromTheUpdate
         dir, {"diff", (dir / "main.dat").string(), (dir / "update.dat").string(), "--radio"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "1\n--\n1\n");
+}
+
+TEST(KanaloListApplyOrder, OrdersByAReferenceAndRefusesWhatIsNone) {
+    TempDir dir;
+    writeFile(dir / "in.dat", kZdf + kArte + kErste + kRadioB + kRadioA);
+    writeFile(dir / "names.txt", "# mine\nradio A\narte\nZDF\n");
+    writeFile(dir / "out.dat", "previous");
+    const std::string in = (dir / "in.dat").string();
+    const std::string out = (dir / "out.dat").string();
+    const std::string names = (dir / "names.txt").string();
+    RunResult run = runKanaloList(dir, {"apply-order", names, in, out});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "TV: 2 of 3 channels ordered by the reference, 1 not found placed after "
+                       "them. Radio: 1 of 2 channels ordered by the reference, 1 not found "
+                       "placed after them.\n");
+    EXPECT_EQ(readFile(dir / "out.dat"), saved(dir, kArte + kZdf + kErste + kRadioA + kRadioB));
+    EXPECT_EQ(readFile(dir / "out.bak"), "previous");
+
+    run = runKanaloList(dir, {"apply-order", names, in, out, "--remove-unmatched", "--radio"});
+    EXPECT_EQ(run.out, "Radio: 1 of 2 channels ordered by the reference, 1 not found removed.\n");
+    EXPECT_EQ(readFile(dir / "out.dat"), saved(dir, kZdf + kArte + kErste + kRadioA));
+
+    writeFile(dir / "latin1.txt", "Das Erste\n\xE4ra\n");
+    for (const auto& [reference, message] : std::vector<std::pair<std::string, std::string>>{
+             {(dir / "latin1.txt").string(), "Wrong file version.\n"},
+             {(dir / "missing.txt").string(), "Cannot open file.\n"}}) {
+        run = runKanaloList(dir, {"apply-order", reference, in, out});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, message);
+    }
+    run = runKanaloList(dir, {"apply-order", names, in, out, "--tv", "--radio"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(readFile(dir / "out.dat"), saved(dir, kZdf + kArte + kErste + kRadioA));
 }
 
 TEST(KanaloListOpsErrors, ReportFailuresAndUsage) {
