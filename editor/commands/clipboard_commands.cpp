@@ -2,11 +2,11 @@
 
 #include "core/listops/clipboard_block.h"
 #include "core/listops/slot_operations.h"
-#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"
 #include "editor/base/wait_cursor.h"
+#include "editor/commands/editor_context.h"
 #include "editor/listview/row_list_view.h"
 
 #include <QAction>
@@ -101,6 +101,8 @@ void ClipboardCommands::copy() {
     data->setData(QLatin1String(formatFor(state().shownList == ListKind::Radio)),
                   QByteArray(reinterpret_cast<const char*>(block.data()),
                              static_cast<qsizetype>(block.size())));
+    // For text editors and spreadsheets; Paste reads only the block above.
+    data->setText(context_.view()->rowsAsText(rows));
     QApplication::clipboard()->setMimeData(data);
     context_.updateCommandStates();
 }

@@ -51,6 +51,29 @@ CListViewEx::CListViewEx(QWidget* parent) : QTreeView(parent), model_(new RowTab
             [this](const QModelIndex&, int first, int last) { applyColumnWidths(first, last); });
 }
 
+QString CListViewEx::rowsAsText(const std::vector<int>& rows) const {
+    // A tab or line break inside a cell would split it; names may hold any byte.
+    const auto cell = [](QString text) {
+        return text.replace(QLatin1Char('\t'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '))
+            .replace(QLatin1Char('\r'), QLatin1Char(' '));
+    };
+    const int columns = std::min(model_->columnCount(), kRowTextCount);
+    QStringList lines;
+    QStringList cells;
+    for (int position = 0; position < columns; ++position)
+        cells << cell(model_->column(position).header);
+    lines << cells.join(QLatin1Char('\t'));
+    for (const int row : rows) {
+        cells.clear();
+        const RowData& data = model_->rowData(row);
+        for (int position = 0; position < columns; ++position)
+            cells << cell(data.texts[std::size_t(position)].trimmed());
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
 void CListViewEx::allRowsChanged() {
     model_->invalidateRows();
     viewport()->update();

@@ -42,6 +42,10 @@ public:
     // measure every row.
     void allRowsChanged();
 
+    // The given rows as a text editor or a spreadsheet takes them: a line of column headers,
+    // then one line per row, cells as shown, separated by tabs.
+    QString rowsAsText(const std::vector<int>& rows) const;
+
     // Whether selected rows stay highlighted while the view does not have the focus.
     void setKeepSelectionVisible(bool keep);
 

@@ -59,6 +59,11 @@ private Q_SLOTS:
         const QByteArray block = QApplication::clipboard()->mimeData()->data("SorrelpadTV");
         QCOMPARE(block.size(), 2 + 2 * 80);
         QCOMPARE(int(block[1]), 2);
+        // Beside the block, the rows as a text editor takes them: headers, then cells by tabs.
+        const QStringList lines = QApplication::clipboard()->text().split('\n');
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0].split('\t').size(), f.view()->rows().columnCount());
+        QCOMPARE(lines[1].split('\t').value(1), QString::fromStdString(a).trimmed());
 
         f.select({9});
         QVERIFY(f.frame->action(Command::Paste)->isEnabled());
