@@ -119,7 +119,8 @@ QString ToolRunner::asTerminalShows(const QString& output) {
 }
 
 QStringList ToolRunner::toolFolders(const QString& programFolder) {
-    return {programFolder, QDir::cleanPath(programFolder + QStringLiteral("/../libexec/kanalo"))};
+    return {QDir::cleanPath(programFolder + QStringLiteral("/" KANALO_TOOLS_FROM_BIN)),
+            programFolder};
 }
 
 ToolRunner::ToolRunner() : searchFolders(toolFolders(QCoreApplication::applicationDirPath())) {}

@@ -35,8 +35,9 @@ public:
     int run(QWidget* parent, const ToolInvocation& tool, const QString& file,
             const QString& captureFile = {});
 
-    // A program's own folder, then the private tool folder of an installed tree beside it:
-    // bin/ and libexec/kanalo/ under one prefix, so a build tree and an install both work.
+    // The private tool folder of an installed tree (libexec/kanalo/ beside bin/ by default),
+    // then the program's own folder (a build tree). The private folder comes first, so that an
+    // unrelated program of an updater's name beside an installed editor never runs instead.
     static QStringList toolFolders(const QString& programFolder);
     // The one lookup of launch names: the search folders in order, then PATH.
     QString resolve(const QString& launchName) const;
