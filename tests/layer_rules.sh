@@ -29,9 +29,14 @@ forbidden '"(?!core/|editor/base/)' "editor/base includes more than core/ and Qt
 forbidden '["<]editor/mainwindow/' "a command group includes the main window" editor/commands
 forbidden '"\.\.?/' "a relative include; name the layer" core editor cli tools tests bench
 # Inside the core: channels, then format, then listops and compare above both.
-forbidden '"core/(format|listops|compare|transfer)/' "core/channels includes a folder above it" \
-    core/channels
-forbidden '"core/(listops|compare|transfer)/' "core/format includes a folder above it" core/format
+forbidden '"core/(format|listops|compare|transfer|backups)/' \
+    "core/channels includes a folder above it" core/channels
+forbidden '"core/(listops|compare|transfer|backups)/' "core/format includes a folder above it" \
+    core/format
+# The backups sit on channels and compare; nothing else in the core includes them.
+forbidden '"core/(format|listops|transfer)/' \
+    "core/backups includes more than channels and compare" core/backups
+forbidden '"core/backups/' "includes core/backups" core/listops core/compare core/transfer
 
 # editor/base names no class of a higher layer, not even in a forward declaration.
 higher=$(grep -rhoP '^(class|struct)\s+\K\w+(?=\s*(final\s*)?[:{])' --include='*.h' \
