@@ -18,6 +18,7 @@ const char* const kUsage =
     "       kanalo-list export-vdr IN OUT.conf\n"
     "       kanalo-list export-csv IN OUT.csv\n"
     "       kanalo-list apply-order REFERENCE IN OUT [--tv | --radio] [--remove-unmatched]\n"
+    "       kanalo-list backups [--folder DIR] [--compare LIST]\n"
     "\n"
     "  convert  reads the channel list file IN and saves it as OUT (default form: long);\n"
     "           an existing OUT is kept as its .bak backup unless one exists already\n"
@@ -57,7 +58,14 @@ const char* const kUsage =
     "           its name (blanks and case ignored); the matched channels come first in the\n"
     "           order of REFERENCE, the others follow in their order or, with\n"
     "           --remove-unmatched, are removed; --tv or --radio orders one list only;\n"
-    "           prints how many channels were ordered\n";
+    "           prints how many channels were ordered\n"
+    "  backups  lists the backups Kanalo keeps of the lists loaded from and sent to the Box,\n"
+    "           newest first, one line each: date and time, \"from Box\" or \"to Box\", \"TV\"\n"
+    "           and \"Radio\" with the channel counts, then the path, tab-separated (\"?\" for\n"
+    "           a backup that cannot be read); with --compare, before the path, how the backup\n"
+    "           differs from the channel list file LIST: \"only in backup\", \"only in list\"\n"
+    "           and \"at another slot\" with counts. DIR defaults to\n"
+    "           $XDG_DATA_HOME/Kanalo/backups (~/.local/share/Kanalo/backups)\n";
 
 int usage() {
     std::fputs(kUsage, stderr);

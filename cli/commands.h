@@ -16,5 +16,6 @@ int runImportVdr(const Arguments& args);
 int runExportVdr(const Arguments& args);
 int runExportCsv(const Arguments& args);
 int runApplyOrder(const Arguments& args);
+int runBackups(const Arguments& args);
 
 } // namespace kanalo::cli

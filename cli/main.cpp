@@ -35,5 +35,7 @@ int main(int argc, char** argv) {
         return runExportCsv(args);
     if (command == "apply-order")
         return runApplyOrder(args);
+    if (command == "backups")
+        return runBackups(args);
     return usage();
 }

@@ -1,4 +1,4 @@
-// The sort, diff and apply-order sub-commands, run as the real program.
+// The sort, diff, apply-order and backups sub-commands, run as the real program.
 #include "tests/support/run_kanalo_list.h"
 
 #include <gtest/gtest.h>
@@ -155,6 +155,33 @@ TEST(KanaloListOpsErrors, ReportFailuresAndUsage) {
         EXPECT_NE(run.err.find("kanalo-list diff MAIN UPDATE"), std::string::npos);
     }
     EXPECT_FALSE(fs::exists(dir / "out"));
+}
+
+TEST(KanaloListBackups, ListsNewestFirstComparedWithAListAndTakesAMissingFolder) {
+    TempDir dir;
+    fs::create_directory(dir / "backups");
+    const fs::path sent = dir / "backups/2026-12-09_080000-to-box.dat";
+    const fs::path loaded = dir / "backups/2026-12-08_112005-from-box.dat";
+    writeFile(sent, kZdf + kRadioA);
+    writeFile(loaded, kZdf + kArte + kRadioB);
+    writeFile(dir / "backups/notes.txt", "");
+    writeFile(dir / "now.dat", kArte + kZdf + kRadioA);
+
+    RunResult run = runKanaloList(dir, {"backups", "--folder", (dir / "backups").string(),
+                                        "--compare", (dir / "now.dat").string()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "2026-12-09 08:00:00\tto Box\tTV 1\tRadio 1\tonly in backup 0\t"
+                       "only in list 1\tat another slot 1\t" +
+                           sent.string() +
+                           "\n2026-12-08 11:20:05\tfrom Box\tTV 2\tRadio 1\tonly in backup 1\t"
+                           "only in list 1\tat another slot 2\t" +
+                           loaded.string() + "\n");
+
+    run = runKanaloList(dir, {"backups", "--folder", (dir / "none").string()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "No backups in " + (dir / "none").string() + "\n");
+    EXPECT_EQ(runKanaloList(dir, {"backups", "--folder"}).exitCode, 2);
 }
 
 } // namespace
