@@ -11,7 +11,7 @@ namespace kanalo {
 
 enum class BackupOutcome {
     Written,             // path names the new backup
-    SkippedSameAsNewest, // the newest backup of the direction holds these bytes already
+    SkippedSameAsNewest, // the newest backup of the direction, path, holds these bytes already
     Off,                 // keep is 0: backups are turned off
     Failed,              // reason says why, in English; nothing was written
 };
