@@ -41,6 +41,7 @@ enum class EditKind {
     Renumber,
     CopyFromUpdate,
     CopyKeepingName,
+    ApplyOrder, // brings whole lists into the order of a reference
 };
 
 // The number column. A header sort carries the rows' number texts along with the rows, so they

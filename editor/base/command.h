@@ -27,6 +27,7 @@ enum class Command {
     FindNext,
     SortSelection,
     FindDuplicates,
+    ApplyOrder,
     LoadFromBox,
     SendToBox,
     SoftwareUpdate,

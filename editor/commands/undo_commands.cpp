@@ -19,7 +19,7 @@ namespace {
 constexpr std::size_t kRowsShownOneByOne = 64;
 
 bool changesNumbers(EditKind kind) {
-    return kind == EditKind::Sort || kind == EditKind::Renumber;
+    return kind == EditKind::Sort || kind == EditKind::Renumber || kind == EditKind::ApplyOrder;
 }
 
 // Rows of the changed slots: what the step touched, when no selection was caught before it.
@@ -284,6 +284,8 @@ QString UndoCommands::stepName(EditKind kind) {
         return text("Copy Channel");
     case EditKind::CopyKeepingName:
         return text("Copy Channel Keeping Name");
+    case EditKind::ApplyOrder:
+        return text("Apply Order");
     }
     return {};
 }

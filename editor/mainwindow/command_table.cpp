@@ -55,6 +55,10 @@ constexpr std::array kCommands{
                 nullptr},
     CommandSpec{C::FindDuplicates, "Find D&uplicates",
                 "Search for duplicate channels in the channel list", nullptr, nullptr},
+    CommandSpec{C::ApplyOrder, "Apply Order from Reference &List...",
+                "Bring the Main-List into the order of another channel list, a VDR "
+                "channels.conf or a list of names",
+                nullptr, nullptr},
     CommandSpec{C::LoadFromBox, "&Load Settings from Box\tCtrl+F9",
                 "Load Channel list from Box  to PC\nLoad Channel list from Box", "Ctrl+F9",
                 "load_from_box"},
@@ -154,13 +158,13 @@ constexpr std::array kFileMenu{
     cmd(C::ImportDvb), cmd(C::ImportVdr),  N{K::Submenu, C::Open, "&Export", kExportMenu},
     separator(),       cmd(C::Print),      separator(),
     N{K::RecentFiles}, separator(),        cmd(C::Exit)};
-constexpr std::array kEditMenu{cmd(C::Undo), cmd(C::Redo), separator(), cmd(C::Cut), cmd(C::Copy),
-                               cmd(C::Paste), cmd(C::PasteDirect), cmd(C::Delete),
-                               cmd(C::SelectAll), separator(),
-                               // The row context menu again, for the keyboard and for discovery.
-                               N{K::Submenu, C::Open, "C&hannel", kMainContextMenu}, separator(),
-                               cmd(C::FindName), cmd(C::FindFrequency), cmd(C::FindNext),
-                               separator(), cmd(C::SortSelection), cmd(C::FindDuplicates)};
+constexpr std::array kEditMenu{
+    cmd(C::Undo), cmd(C::Redo), separator(), cmd(C::Cut), cmd(C::Copy), cmd(C::Paste),
+    cmd(C::PasteDirect), cmd(C::Delete), cmd(C::SelectAll), separator(),
+    // The row context menu again, for the keyboard and for discovery.
+    N{K::Submenu, C::Open, "C&hannel", kMainContextMenu}, separator(), cmd(C::FindName),
+    cmd(C::FindFrequency), cmd(C::FindNext), separator(), cmd(C::SortSelection),
+    cmd(C::FindDuplicates), cmd(C::ApplyOrder)};
 constexpr std::array kComPortMenu{cmd(C::Com1), cmd(C::Com2), cmd(C::Com3), cmd(C::Com4)};
 constexpr std::array kSerialMenu{
     cmd(C::LoadFromBox),    cmd(C::SendToBox), separator(),

@@ -12,6 +12,7 @@
 #include "editor/commands/import_commands.h"
 #include "editor/commands/options_commands.h"
 #include "editor/commands/print_commands.h"
+#include "editor/commands/reference_order_commands.h"
 #include "editor/commands/transfer_commands.h"
 #include "editor/commands/undo_commands.h"
 #include "editor/dialogs/about_dialog.h"
@@ -74,6 +75,7 @@ CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineF
     new PrintCommands(*this);
     new ImportCommands(*this);
     new ExportCommands(*this);
+    new ReferenceOrderCommands(*this);
     // (end of command groups)
     connectCommands();
     updateRecentFiles();

@@ -1,6 +1,7 @@
 #include "core/listops/vdr_channels.h"
 #include "editor/base/start_up.h"
 #include "editor/commands/import_commands.h"
+#include "editor/commands/reference_order_commands.h"
 #include "editor/listview/row_list_view.h"
 #include "editor/mainwindow/main_frame.h"
 #include "tests/editor/editor_window.h"
@@ -309,6 +310,43 @@ private Q_SLOTS:
         QCOMPARE((*f.state().updateTable()).tv().occupiedCount(), 20u);
         QVERIFY(f.frame->view()->selectedRows().empty());
         QCOMPARE(f.frame->statusBar()->currentMessage(), summary);
+    }
+
+    // A name list puts the channels it names first, the rest after them; one undo step takes it
+    // back, and a file that is no reference changes nothing.
+    void applyOrderFollowsAReferenceAsOneUndoStep() {
+        Fixture f;
+        QVERIFY(f.loadSample());
+        const std::vector<std::string> tv = f.names(ListKind::Tv), radio = f.names(ListKind::Radio);
+        const QString reference = f.write(
+            QStringLiteral("names.txt"),
+            QByteArray::fromStdString("# favourites\n" + tv[2] + "\n\nNo Such Channel\n" + tv[0]));
+        auto* commands = f.frame->findChild<ReferenceOrderCommands*>();
+        commands->setChoiceAsker([](QWidget*) { return ApplyOrderChoice{OrderedLists::Tv}; });
+        f.prompts.fileNames << reference;
+        f.frame->action(Command::ApplyOrder)->trigger();
+
+        std::vector<std::string> expected{tv[2], tv[0], tv[1]};
+        expected.insert(expected.end(), tv.begin() + 3, tv.end());
+        QCOMPARE(f.names(ListKind::Tv), expected);
+        QCOMPARE(f.names(ListKind::Radio), radio);
+        QCOMPARE(f.prompts.shown.last(),
+                 QStringLiteral("TV: 2 of %1 channels ordered by the reference, %2 not found "
+                                "placed after them.")
+                     .arg(tv.size())
+                     .arg(tv.size() - 2));
+        QVERIFY(f.state().modified);
+        QCOMPARE(f.cell(0, 1), QString::fromStdString(tv[2]));
+        QCOMPARE(f.frame->action(Command::Undo)->text(),
+                 QStringLiteral("Und&o Apply Order\tCtrl+Z"));
+        f.frame->action(Command::Undo)->trigger();
+        QCOMPARE(f.names(ListKind::Tv), tv);
+        QVERIFY(!f.state().modified);
+
+        f.prompts.fileNames << f.write(QStringLiteral("binary.txt"), QByteArray("\0\1\2", 3));
+        f.frame->action(Command::ApplyOrder)->trigger();
+        QCOMPARE(f.prompts.errors.last(), QStringLiteral("Wrong file version."));
+        QCOMPARE(f.names(ListKind::Tv), tv);
     }
 
     void exportsThroughTheFileMenu() {

@@ -147,10 +147,10 @@ private Q_SLOTS:
                 clashes << mnemonicClashes(*top->menu());
             clashes << mnemonicClashes(*f.frame->mainContextMenu());
             QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
-            QMenu* edit = f.frame->menuBar()->actions().at(1)->menu();
-            const auto rows = std::find_if(edit->actions().begin(), edit->actions().end(),
-                                           [](QAction* item) { return item->menu(); });
-            QVERIFY(rows != edit->actions().end());
+            const QList<QAction*> edit = f.frame->menuBar()->actions().at(1)->menu()->actions();
+            const auto rows =
+                std::find_if(edit.begin(), edit.end(), [](QAction* item) { return item->menu(); });
+            QVERIFY(rows != edit.end());
             QVERIFY((*rows)->menu()->actions().contains(f.frame->action(Command::MoveChannels)));
         }
         // Opening the copy prepares its entries for the current row, as the context menu does.

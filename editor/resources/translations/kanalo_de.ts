@@ -1378,5 +1378,55 @@ Wiederholen</translation>
         <extracomment>Edit menu: the row context menu</extracomment>
         <translation>Se&amp;nder</translation>
     </message>
+    <message>
+        <source>Apply Order from Reference &amp;List...</source>
+        <extracomment>Edit menu</extracomment>
+        <translation>Reihenfol&amp;ge aus Referenzliste übernehmen...</translation>
+    </message>
+    <message>
+        <source>Bring the Main-List into the order of another channel list, a VDR channels.conf or a list of names</source>
+        <extracomment>Edit menu</extracomment>
+        <translation>Die Hauptliste in die Reihenfolge einer anderen Senderliste, einer VDR channels.conf oder einer Namensliste bringen</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <extracomment>Apply Order</extracomment>
+        <translation>Reihenfolge übernehmen</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <extracomment>Apply Order</extracomment>
+        <translation>Listen</translation>
+    </message>
+    <message>
+        <source>&amp;TV and Radio</source>
+        <extracomment>Apply Order</extracomment>
+        <translation>&amp;TV und Radio</translation>
+    </message>
+    <message>
+        <source>Re&amp;move channels that are not in the reference</source>
+        <extracomment>Apply Order</extracomment>
+        <translation>Sender, die nicht in der Referenz stehen, &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>%1: no channels in the reference, list unchanged.</source>
+        <extracomment>Apply Order</extracomment>
+        <translation>%1: keine Sender in der Referenz, Liste unverändert.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 channels ordered by the reference, %4 not found removed.</source>
+        <extracomment>Apply Order</extracomment>
+        <translation>%1: %2 von %3 Sendern nach der Referenz geordnet, %4 nicht gefundene entfernt.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 channels ordered by the reference, %4 not found placed after them.</source>
+        <extracomment>Apply Order</extracomment>
+        <translation>%1: %2 von %3 Sendern nach der Referenz geordnet, %4 nicht gefundene dahinter eingereiht.</translation>
+    </message>
+    <message>
+        <source>Reference Lists (*.dat *.conf *.txt);;Channel Lists (*.dat);;VDR Channel Lists (*.conf);;Text Files (*.txt);;All Files (*)</source>
+        <extracomment>Apply Order</extracomment>
+        <translation>Referenzlisten (*.dat *.conf *.txt);;Senderlisten (*.dat);;VDR Senderlisten (*.conf);;Textdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
 </context>
 </TS>
