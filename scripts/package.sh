@@ -22,5 +22,6 @@ cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS="$CPPFLAGS $CXXFLAGS -ffile-prefix-map=$PWD=." \
     -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS"
 cmake --build build-package -j "$(nproc)"
-(cd build-package && cpack -G DEB)
+# CPack gives the members of the .deb archive the modes the umask leaves.
+(cd build-package && umask 022 && cpack -G DEB)
 ls build-package/kanalo_*.deb build-package/kanalo-dbgsym_*.ddeb
