@@ -12,6 +12,7 @@ enum class Command {
     ImportVdr,
     ExportVdr,
     ExportCsv,
+    RestoreFromBackup,
     Print,
     Exit,
     Undo,

@@ -49,6 +49,8 @@ constexpr IntKey kSortMainList{kSettings, "SortMainList", 0, kIntMin, kIntMax};
 constexpr IntKey kSortNumbers{kSettings, "SortNumbers", 0, kIntMin, kIntMax};
 constexpr IntKey kRedLines{kSettings, "RedLines", 0, kIntMin, kIntMax};
 constexpr IntKey kTransferAsk{kSettings, "TransferAsk", 1, kIntMin, kIntMax};
+// How many lists of each direction of the cable are kept; 0 keeps none.
+constexpr IntKey kBackupsKept{kSettings, "BackupsKept", 30, 0, 9999};
 constexpr IntKey kNoLimits{kSettings, "NoLimits", 0, kIntMin, kIntMax};
 // Bit i is column i; there are twelve columns.
 constexpr IntKey kListView{kSettings, "ListView", 0, 0, 0xFFF};
@@ -234,6 +236,7 @@ EditorSettings EditorSettings::read(QSettings& store) {
     settings.sortNumbers = readInt(store, kSortNumbers) != 0;
     settings.redLines = readInt(store, kRedLines) != 0;
     settings.transferAsk = readInt(store, kTransferAsk) != 0;
+    settings.backupsKept = readInt(store, kBackupsKept);
     settings.pidRadix = pidRadixFromSetting(readString(store, kPid).toStdString());
 
     std::array<unsigned, 8> band{};
@@ -297,6 +300,7 @@ void EditorSettings::writeAtExit(QSettings& store) const {
     writeInt(store, kSortNumbers, sortNumbers ? 1 : 0);
     writeInt(store, kRedLines, redLines ? 1 : 0);
     writeInt(store, kTransferAsk, transferAsk ? 1 : 0);
+    writeInt(store, kBackupsKept, backupsKept);
     writeString(store, kPid,
                 pidRadix == PidRadix::Hex ? QStringLiteral("hex") : QStringLiteral("dec"));
     // Zero means "ask at the next start"; it is never stored.

@@ -41,6 +41,7 @@ struct EditorSettings {
     bool sortNumbers = false;
     bool redLines = false;
     bool transferAsk = true;
+    int backupsKept = 30;                  // "BackupsKept": backups of each direction; 0 = none
     PidRadix pidRadix = PidRadix::Decimal; // "PID": "hex" or "dec"
     FrequencyBands bands;                  // read only, never written
     int listView = 0;                      // column masks, written by the column dialog

@@ -1,7 +1,7 @@
 #include "editor/commands/channel_editing.h"
 
-#include "editor/commands/editor_context.h"
 #include "editor/base/editor_settings.h"
+#include "editor/commands/editor_context.h"
 #include "editor/dialogs/channel_dialog.h"
 
 namespace kanalo {

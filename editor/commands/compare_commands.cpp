@@ -1,8 +1,8 @@
 #include "editor/commands/compare_commands.h"
 
 #include "core/compare/compare_matches.h"
-#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
+#include "editor/commands/editor_context.h"
 #include "editor/dialogs/compare_dialog.h"
 #include "editor/listview/row_list_view.h"
 

@@ -3,10 +3,10 @@
 #include "core/channels/channel_file.h"
 #include "core/format/csv_export.h"
 #include "core/listops/vdr_channels.h"
-#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"
+#include "editor/commands/editor_context.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -3,7 +3,6 @@
 #include "core/listops/channel_changes.h"
 #include "core/listops/duplicates.h"
 #include "core/listops/transponders.h"
-#include "editor/commands/editor_context.h"
 #include "editor/base/editor_settings.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
@@ -11,6 +10,7 @@
 #include "editor/base/texts.h"
 #include "editor/commands/channel_editing.h"
 #include "editor/commands/document_commands.h"
+#include "editor/commands/editor_context.h"
 #include "editor/dialogs/channel_list_dialog.h"
 #include "editor/listview/row_list_view.h"
 

@@ -1,13 +1,13 @@
 #include "editor/commands/import_commands.h"
 
 #include "core/listops/vdr_channels.h"
-#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/qt_text.h"
 #include "editor/base/texts.h"
 #include "editor/base/wait_cursor.h"
 #include "editor/commands/document_commands.h"
+#include "editor/commands/editor_context.h"
 #include "editor/listview/row_list_view.h"
 
 #include <QAction>

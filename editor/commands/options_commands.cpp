@@ -1,9 +1,9 @@
 #include "editor/commands/options_commands.h"
 
-#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/wait_cursor.h"
 #include "editor/commands/document_commands.h"
+#include "editor/commands/editor_context.h"
 #include "editor/listview/row_list_view.h"
 #include "editor/options/options_sheet.h"
 
@@ -25,6 +25,7 @@ OptionValues OptionsCommands::currentValues() const {
     values.boxType = static_cast<int>(state.receiver.boxType);
     values.firmware = state.receiver.firmware;
     values.transferAsk = state.settings.transferAsk;
+    values.backupsKept = state.settings.backupsKept;
     values.sortMainList = state.settings.sortMainList;
     values.sortNumbers = state.settings.sortNumbers;
     values.ignoreNames = state.settings.ignoreNames;
@@ -51,6 +52,7 @@ void OptionsCommands::apply(const OptionValues& values) {
     settings.sortMainList = values.sortMainList;
     settings.sortNumbers = values.sortNumbers;
     settings.transferAsk = values.transferAsk;
+    settings.backupsKept = values.backupsKept;
     state.receiver.firmware = values.firmware;
     state.receiver.boxType = static_cast<BoxType>(values.boxType);
     settings.firmware = values.firmware;

@@ -1,11 +1,11 @@
 #include "editor/commands/print_commands.h"
 
 #include "core/format/print_layout.h"
-#include "editor/commands/editor_context.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"
 #include "editor/base/wait_cursor.h"
+#include "editor/commands/editor_context.h"
 #include "editor/commands/print_job.h"
 #include "editor/listview/row_list_view.h"
 

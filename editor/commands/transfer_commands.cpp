@@ -9,6 +9,7 @@
 #include "editor/base/texts.h"
 #include "editor/commands/document_commands.h"
 #include "editor/commands/editor_context.h"
+#include "editor/commands/transfer_backup.h"
 #include "editor/listview/row_list_view.h"
 
 #include <QAction>
@@ -167,6 +168,14 @@ void TransferCommands::loadFromBox() {
     context_.view()->clearSelection();
     context_.view()->scrollToTop();
     finishStatus();
+    const QString backupFailure =
+        keepTransferBackup(BackupDirection::FromBox, *received, state().settings.backupsKept);
+    QString loaded = text("Loaded from the Box: %1 TV and %2 Radio channels.")
+                         .arg(qulonglong(received->list(ListKind::Tv).occupiedCount()))
+                         .arg(qulonglong(received->list(ListKind::Radio).occupiedCount()));
+    if (!backupFailure.isEmpty())
+        loaded += QLatin1Char(' ') + backupFailure;
+    context_.showStatus(loaded);
     context_.updateCommandStates();
 }
 
@@ -197,6 +206,9 @@ void TransferCommands::sendToBox() {
         context_.prompter().error(context_.widget(), text("File write error."));
         return;
     }
+    // Kept before the Box sees it: this is the copy that helps when the upload goes wrong.
+    const QString backupFailure = keepTransferBackup(BackupDirection::ToBox, *state().mainTable(),
+                                                     state().settings.backupsKept);
     context_.showStatus(text("Data transfer in progress - please wait ..."));
     prepareEnvironment();
     const QString capture =
@@ -205,6 +217,8 @@ void TransferCommands::sendToBox() {
     const int exitCode = runTool(runner_, tool, path, capture);
     QFile::remove(path);
     finishStatus();
+    if (!backupFailure.isEmpty())
+        context_.showStatus(backupFailure);
     if (exitCode != 0) {
         reportFailure(runner_);
     } else {

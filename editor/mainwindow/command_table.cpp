@@ -28,6 +28,8 @@ constexpr std::array kCommands{
                 "Export the channel list as a VDR channels.conf", nullptr, nullptr},
     CommandSpec{C::ExportCsv, "&CSV File...",
                 "Export the channel list as a CSV file for spreadsheet programs", nullptr, nullptr},
+    CommandSpec{C::RestoreFromBackup, "&Restore from Backup...",
+                "Open a list kept when it was loaded from or sent to the Box", nullptr, nullptr},
     CommandSpec{C::Print, "&Print...\tCtrl+P", "Print actual list or its selected lines\nPrint",
                 nullptr, "print"},
     CommandSpec{C::Exit, "E&xit\tAlt+F4", "Quits the program", "Alt+F4", nullptr},
@@ -152,12 +154,23 @@ constexpr std::array kMainContextMenu{
     separator(),
     cmd(C::TransponderList)};
 constexpr std::array kExportMenu{cmd(C::ExportVdr), cmd(C::ExportCsv)};
-constexpr std::array kFileMenu{
-    cmd(C::Open),      cmd(C::Save),       cmd(C::SaveAs),
-    separator(),       cmd(C::OpenUpdate), separator(),
-    cmd(C::ImportDvb), cmd(C::ImportVdr),  N{K::Submenu, C::Open, "&Export", kExportMenu},
-    separator(),       cmd(C::Print),      separator(),
-    N{K::RecentFiles}, separator(),        cmd(C::Exit)};
+constexpr std::array kFileMenu{cmd(C::Open),
+                               cmd(C::Save),
+                               cmd(C::SaveAs),
+                               separator(),
+                               cmd(C::OpenUpdate),
+                               separator(),
+                               cmd(C::ImportDvb),
+                               cmd(C::ImportVdr),
+                               N{K::Submenu, C::Open, "&Export", kExportMenu},
+                               separator(),
+                               cmd(C::RestoreFromBackup),
+                               separator(),
+                               cmd(C::Print),
+                               separator(),
+                               N{K::RecentFiles},
+                               separator(),
+                               cmd(C::Exit)};
 constexpr std::array kEditMenu{
     cmd(C::Undo), cmd(C::Redo), separator(), cmd(C::Cut), cmd(C::Copy), cmd(C::Paste),
     cmd(C::PasteDirect), cmd(C::Delete), cmd(C::SelectAll), separator(),

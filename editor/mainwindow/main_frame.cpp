@@ -3,6 +3,7 @@
 #include "core/channels/channel_file.h"
 #include "editor/base/prompter.h"
 #include "editor/base/texts.h"
+#include "editor/commands/backup_commands.h"
 #include "editor/commands/channel_commands.h"
 #include "editor/commands/clipboard_commands.h"
 #include "editor/commands/compare_commands.h"
@@ -76,6 +77,7 @@ CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineF
     new ImportCommands(*this);
     new ExportCommands(*this);
     new ReferenceOrderCommands(*this);
+    new BackupCommands(*this);
     // (end of command groups)
     connectCommands();
     updateRecentFiles();

@@ -21,6 +21,7 @@ struct OptionValues {
     int boxType = 1;  // 1..3, the radio button chosen
     int firmware = 2; // 2 = "Software Version 1.5-46 or higher" checked
     bool transferAsk = true;
+    int backupsKept = 30;
     bool sortMainList = false;
     bool sortNumbers = false; // shown inverted as "Don't sort channel numbers"
     bool ignoreNames = false;

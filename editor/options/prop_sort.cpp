@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace kanalo {
@@ -40,6 +41,16 @@ CPropSort::CPropSort(const OptionValues& values, QWidget* parent) : QWidget(pare
     layout->addWidget(new QLabel(text("Here you can set options for the sort function:"), this));
     layout->addWidget(sortMainList_);
     layout->addWidget(keepNumbers_);
+    layout->addSpacing(12);
+    // Lists that crossed the cable are kept in the backup folder; 0 keeps none.
+    auto* backupsLabel =
+        new QLabel(text("&Keep backups of lists loaded from and sent to the Box:"), this);
+    backupsLabel->setWordWrap(true);
+    backupsKept_ = new QSpinBox(this);
+    backupsKept_->setRange(0, 9999);
+    backupsLabel->setBuddy(backupsKept_);
+    layout->addWidget(backupsLabel);
+    layout->addWidget(backupsKept_, 0, Qt::AlignLeft);
     layout->addStretch(1);
 
     // Negative stored types run as the first model.
@@ -49,6 +60,7 @@ CPropSort::CPropSort(const OptionValues& values, QWidget* parent) : QWidget(pare
     transferAsk_->setChecked(values.transferAsk);
     sortMainList_->setChecked(values.sortMainList);
     keepNumbers_->setChecked(!values.sortNumbers);
+    backupsKept_->setValue(values.backupsKept);
     boxTypeChosen();
 
     connect(group, &QButtonGroup::idClicked, this, &CPropSort::boxTypeChosen);
@@ -74,6 +86,7 @@ void CPropSort::store(OptionValues& values) const {
     values.transferAsk = transferAsk_->isChecked();
     values.sortMainList = sortMainList_->isChecked();
     values.sortNumbers = !keepNumbers_->isChecked();
+    values.backupsKept = backupsKept_->value();
 }
 
 } // namespace kanalo

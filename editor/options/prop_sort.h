@@ -5,6 +5,7 @@
 class QCheckBox;
 class QLabel;
 class QRadioButton;
+class QSpinBox;
 
 namespace kanalo {
 
@@ -25,6 +26,7 @@ public:
     QCheckBox* transferAskBox() const { return transferAsk_; }
     QCheckBox* sortMainListBox() const { return sortMainList_; }
     QCheckBox* keepNumbersBox() const { return keepNumbers_; }
+    QSpinBox* backupsKeptBox() const { return backupsKept_; }
     QLabel* demoHint() const { return demoHint_; } // only when run as the demo (KANALO_DEMO=1)
 
 Q_SIGNALS:
@@ -38,6 +40,7 @@ private:
     QCheckBox* transferAsk_ = nullptr;
     QCheckBox* sortMainList_ = nullptr;
     QCheckBox* keepNumbers_ = nullptr;
+    QSpinBox* backupsKept_ = nullptr;
     QLabel* demoHint_ = nullptr;
 };
 

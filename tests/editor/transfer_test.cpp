@@ -2,6 +2,7 @@
 #include "core/channels/channel_file.h"
 #include "core/channels/channel_file_writer.h"
 #include "editor/base/start_up.h"
+#include "editor/commands/backup_commands.h"
 #include "editor/commands/transfer_commands.h"
 #include "editor/listview/row_list_view.h"
 #include "editor/mainwindow/main_frame.h"
@@ -11,11 +12,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -80,10 +83,16 @@ class TransferTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { installLanguage(Language::English); }
+    void init() {
+        installLanguage(Language::English);
+        // Backups of the lists that cross the cable land here, not in the home folder.
+        qputenv("XDG_DATA_HOME", data_.path().toLocal8Bit());
+    }
 
     void loadBringsTheReceiversListAndSendDeliversItBack() {
         Editor editor;
+        qputenv("XDG_DATA_HOME", editor.dir.filePath(QStringLiteral("data")).toLocal8Bit());
+        const QDir backups(editor.dir.filePath(QStringLiteral("data/Kanalo/backups")));
         Receiver box(editor.dir);
         QVERIFY(box.running());
         QVERIFY(editor.transfers);
@@ -101,6 +110,17 @@ private Q_SLOTS:
         QCOMPARE(editor.frame->windowTitle(), QStringLiteral("Kanalo[*]"));
         QVERIFY(editor.state().currentPath.isEmpty());
         QCOMPARE(editor.frame->view()->rows().rowData(0).texts[1], QStringLiteral("Nordlicht TV"));
+        QCOMPARE(editor.frame->statusBar()->currentMessage(),
+                 QStringLiteral("Loaded from the Box: 51 TV and 15 Radio channels."));
+        // Every list that crossed the cable is kept, in the long form.
+        const auto backupBytes = [&](const QString& suffix) {
+            const QStringList names = backups.entryList({"*" + suffix}, QDir::Files);
+            QFile file(backups.filePath(names.value(0)));
+            return names.size() == 1 && file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                       : QByteArray();
+        };
+        QCOMPARE(backupBytes("-from-box.dat"),
+                 QByteArray::fromStdString(writeChannelText(*expected, FileForm::Long)));
 
         editor.frame->editList(EditKind::EditChannel, ListTable::Main,
                                [](ChannelTable& table) { table.tv()[0].setName("Changed here"); });
@@ -119,6 +139,33 @@ private Q_SLOTS:
         written.replace("\r\n", "\n");
         QCOMPARE(stored.readAll(), written);
         QVERIFY(!QFile::exists(editor.transfers->transferFile()));
+        QCOMPARE(backupBytes("-to-box.dat").replace("\r\n", "\n"), written);
+
+        // Restore lists both, newest first, and opens the chosen one as a new modified list.
+        QList<BackupRow> listed;
+        editor.frame->findChild<BackupCommands*>()->setChooser(
+            [&](const QList<BackupRow>& rows, QWidget*) {
+                listed = rows;
+                return std::optional<int>(rows[0].direction == QStringLiteral("to Box"));
+            });
+        editor.prompts.answers = {Prompter::Answer::No}; // do not save the edited list
+        editor.frame->action(Command::RestoreFromBackup)->trigger();
+        QCOMPARE(listed.size(), 2);
+        const BackupRow& fromBox = listed[listed[0].direction == QStringLiteral("to Box")];
+        QCOMPARE(fromBox.difference,
+                 QStringLiteral("1 only in the backup, 1 only in the list, 0 at another slot"));
+        QCOMPARE(editor.state().mainTable()->tv()[0].name(), expected->tv()[0].name());
+        QVERIFY(editor.state().modified && editor.state().currentPath.isEmpty());
+        QVERIFY(editor.frame->windowTitle().startsWith(QStringLiteral("Backup ")));
+        QVERIFY(editor.frame->windowTitle().contains(QStringLiteral(" from Box")));
+
+        // A backup folder that cannot be made never stops a transfer.
+        qputenv("XDG_DATA_HOME", box.store().toLocal8Bit()); // a file, not a folder
+        editor.prompts.answers = {Prompter::Answer::No};
+        editor.frame->action(Command::LoadFromBox)->trigger();
+        QVERIFY(editor.prompts.errors.isEmpty());
+        QVERIFY(editor.frame->statusBar()->currentMessage().contains(
+            QStringLiteral("Backup not written: ")));
     }
 
     // Old receiver software answers "Added!", which the newer software's receiver never says.
@@ -271,6 +318,9 @@ private Q_SLOTS:
             editor.prompts.errors.last().startsWith(QStringLiteral("Communication error.\n\n")));
         QVERIFY(editor.prompts.errors.last().contains(QStringLiteral("cannot open")));
     }
+
+private:
+    QTemporaryDir data_;
 };
 
 QTEST_MAIN(TransferTest)

@@ -1428,5 +1428,85 @@ Wiederholen</translation>
         <extracomment>Apply Order</extracomment>
         <translation>Referenzlisten (*.dat *.conf *.txt);;Senderlisten (*.dat);;VDR Senderlisten (*.conf);;Textdateien (*.txt);;Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>&amp;Keep backups of lists loaded from and sent to the Box:</source>
+        <extracomment>Options page General</extracomment>
+        <translation>Si&amp;cherungen der von der Box geladenen und zur Box gesendeten Listen behalten:</translation>
+    </message>
+    <message>
+        <source>&amp;Restore from Backup...</source>
+        <extracomment>File menu</extracomment>
+        <translation>&amp;Aus Sicherung wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Open a list kept when it was loaded from or sent to the Box</source>
+        <extracomment>File menu</extracomment>
+        <translation>Eine beim Laden von der Box oder beim Senden zur Box gesicherte Liste öffnen</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <extracomment>Backups</extracomment>
+        <translation>Aus Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <extracomment>Backups</extracomment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <extracomment>Backups</extracomment>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Compared with the Main-List</source>
+        <extracomment>Backups</extracomment>
+        <translation>Verglichen mit der Hauptliste</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <extracomment>Backups</extracomment>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <extracomment>Backups</extracomment>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>from Box</source>
+        <extracomment>Backups</extracomment>
+        <translation>von Box</translation>
+    </message>
+    <message>
+        <source>to Box</source>
+        <extracomment>Backups</extracomment>
+        <translation>zur Box</translation>
+    </message>
+    <message>
+        <source>%1 only in the backup, %2 only in the list, %3 at another slot</source>
+        <extracomment>Backups</extracomment>
+        <translation>%1 nur in der Sicherung, %2 nur in der Liste, %3 an anderem Platz</translation>
+    </message>
+    <message>
+        <source>Backup %1 %2</source>
+        <extracomment>Backups</extracomment>
+        <translation>Sicherung %1 %2</translation>
+    </message>
+    <message>
+        <source>Backup not written: %1</source>
+        <extracomment>Backups</extracomment>
+        <translation>Sicherung nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Loaded from the Box: %1 TV and %2 Radio channels.</source>
+        <extracomment>Backups</extracomment>
+        <translation>Von der Box geladen: %1 TV- und %2 Radiosender.</translation>
+    </message>
+    <message>
+        <source>Not a channel list file.</source>
+        <extracomment>Backups</extracomment>
+        <translation>Keine Senderliste.</translation>
+    </message>
 </context>
 </TS>

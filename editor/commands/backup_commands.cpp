@@ -1,0 +1,112 @@
+#include "editor/commands/backup_commands.h"
+
+#include "core/backups/backup_comparison.h"
+#include "core/backups/backup_folder.h"
+#include "core/backups/backup_list.h"
+#include "editor/base/editor_state.h"
+#include "editor/base/prompter.h"
+#include "editor/base/texts.h"
+#include "editor/base/wait_cursor.h"
+#include "editor/commands/document_commands.h"
+#include "editor/commands/editor_context.h"
+#include "editor/listview/row_list_view.h"
+
+#include <QAction>
+
+namespace kanalo {
+
+namespace {
+
+QString stampText(const BackupStamp& stamp, bool withSeconds) {
+    QString shown = QStringLiteral("%1-%2-%3 %4:%5")
+                        .arg(stamp.year, 4, 10, QLatin1Char('0'))
+                        .arg(stamp.month, 2, 10, QLatin1Char('0'))
+                        .arg(stamp.day, 2, 10, QLatin1Char('0'))
+                        .arg(stamp.hour, 2, 10, QLatin1Char('0'))
+                        .arg(stamp.minute, 2, 10, QLatin1Char('0'));
+    if (withSeconds)
+        shown += QStringLiteral(":%1").arg(stamp.second, 2, 10, QLatin1Char('0'));
+    return shown;
+}
+
+QString directionText(BackupDirection direction) {
+    return direction == BackupDirection::FromBox ? text("from Box") : text("to Box");
+}
+
+BackupRow rowOf(const BackupEntry& entry, const ChannelTable* mainList) {
+    BackupRow row{stampText(entry.stamp, true), directionText(entry.direction)};
+    if (entry.state != BackupFileState::Ok) {
+        row.tv = row.radio = QStringLiteral("?");
+        row.difference = text(statusMessage(entry.state));
+        return row;
+    }
+    row.tv = QString::number(entry.tvChannels);
+    row.radio = QString::number(entry.radioChannels);
+    ChannelTable backup;
+    if (!mainList || readBackup(entry.path, backup) != BackupFileState::Ok)
+        return row;
+    const BackupDifference difference = compareBackupWithList(backup, *mainList);
+    row.difference = text("%1 only in the backup, %2 only in the list, %3 at another slot")
+                         .arg(qulonglong(difference.onlyInBackup))
+                         .arg(qulonglong(difference.onlyInList))
+                         .arg(qulonglong(difference.atAnotherSlot));
+    return row;
+}
+
+} // namespace
+
+BackupCommands::BackupCommands(EditorContext& context)
+    : QObject(context.widget()), context_(context) {
+    QAction* action = context_.action(Command::RestoreFromBackup);
+    action->setEnabled(true);
+    context_.onCommandStatesUpdated(action, [action] { action->setEnabled(true); });
+    connect(action, &QAction::triggered, this, &BackupCommands::restoreFromBackup);
+}
+
+void BackupCommands::restoreFromBackup() {
+    context_.view()->cancelPendingExchange();
+    BackupListing listing;
+    QList<BackupRow> rows;
+    {
+        WaitCursor wait;
+        listing = listBackups(defaultBackupFolder());
+        const EditorState& state = context_.state();
+        for (const BackupEntry& entry : listing.entries)
+            rows << rowOf(entry, state.listLoaded() ? state.mainTable() : nullptr);
+    }
+    if (!listing.failure.empty()) {
+        context_.prompter().error(context_.widget(), QString::fromStdString(listing.failure));
+        return;
+    }
+    const std::optional<int> chosen = choose_(rows, context_.widget());
+    if (chosen && *chosen >= 0 && *chosen < int(listing.entries.size()))
+        openBackup(listing.entries[std::size_t(*chosen)]);
+}
+
+bool BackupCommands::openBackup(const BackupEntry& backup) {
+    if (!context_.documents().beforeReplacingMainList())
+        return false;
+    ChannelTable table;
+    const BackupFileState read = readBackup(backup.path, table);
+    if (read != BackupFileState::Ok) {
+        context_.prompter().error(context_.widget(), text(statusMessage(read)));
+        return false;
+    }
+    // A backup is never edited in place: the list has no file and counts as modified, so Save
+    // asks for a name.
+    context_.replaceList(ListTable::Main, table, ReplacedList::Modified);
+    EditorState& state = context_.state();
+    state.showingUpdate = false;
+    CRowListView* view = context_.view();
+    view->ShowList(state.shownList, true);
+    view->clearSelection();
+    view->scrollToTop();
+    state.currentPath.clear();
+    state.fileTitle =
+        text("Backup %1 %2").arg(stampText(backup.stamp, false), directionText(backup.direction));
+    context_.updateTitle();
+    context_.updateCommandStates();
+    return true;
+}
+
+} // namespace kanalo
