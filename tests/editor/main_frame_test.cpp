@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
@@ -17,6 +18,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <functional>
 
@@ -380,7 +382,22 @@ private Q_SLOTS:
             Fixture f;
             f.frame->action(Command::HelpContents)->trigger();
             QCOMPARE(f.frame->helpWindow()->fileName(), QStringLiteral("KANALO_E.HLP"));
-            QVERIFY(f.frame->helpWindow()->toPlainText().contains("Load Settings from Box"));
+            HelpWindow& help = *f.frame->helpWindow();
+            QVERIFY(help.browser()->toPlainText().contains("Load Settings from Box"));
+            // Ctrl+F searches, round the end again; Escape closes.
+            QVERIFY(QTest::qWaitForWindowActive(&help));
+            QTest::keyClick(&help, Qt::Key_F, Qt::ControlModifier);
+            QTest::keyClicks(help.searchField(), QStringLiteral("load settings"));
+            QTest::keyClick(help.searchField(), Qt::Key_Return);
+            const int first = help.browser()->textCursor().position();
+            QCOMPARE(help.browser()->textCursor().selectedText().toLower(),
+                     QStringLiteral("load settings"));
+            for (int i = 0; i < 40 && help.findNext(HelpWindow::Direction::Forward); ++i)
+                if (help.browser()->textCursor().position() == first)
+                    break;
+            QCOMPARE(help.browser()->textCursor().position(), first);
+            QTest::keyClick(&help, Qt::Key_Escape);
+            QVERIFY(!help.isVisible());
         }
         installLanguage(Language::German);
         Fixture german;

@@ -1508,5 +1508,15 @@ Wiederholen</translation>
         <extracomment>Backups</extracomment>
         <translation>Keine Senderliste.</translation>
     </message>
+    <message>
+        <source>Search</source>
+        <extracomment>Help window</extracomment>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <extracomment>Help window</extracomment>
+        <translation>&amp;Suchen:</translation>
+    </message>
 </context>
 </TS>
