@@ -189,13 +189,26 @@ void ChannelCommands::moveChannel(int source, int target) {
     const EditKind kind = context_.view()->dragState() == CRowListView::DragState::Dragging
                               ? EditKind::Drag
                               : EditKind::Move;
-    editShown(kind, [&](ChannelList list) { kanalo::moveChannel(list, source, target); });
+    // The channel lands below the target's record: the selection goes with it.
+    const int landed = source > target ? target + 1 : target;
+    editShown(kind, [&](ChannelList list) {
+        if (!kanalo::moveChannel(list, source, target).empty())
+            selectRow(landed);
+    });
+}
+
+void ChannelCommands::selectRow(int row) {
+    context_.view()->selectRows({row});
+    context_.view()->setCurrentRow(row);
 }
 
 void ChannelCommands::swapChannels(int a, int b) {
     if (state().showingUpdate || a == b)
         return;
-    editShown(EditKind::Swap, [&](ChannelList list) { kanalo::swapChannels(list, a, b); });
+    editShown(EditKind::Swap, [&](ChannelList list) {
+        kanalo::swapChannels(list, a, b);
+        selectRow(b); // the channel that was picked first, at its new place
+    });
 }
 
 EditKind ChannelCommands::changeKind(Command command) {

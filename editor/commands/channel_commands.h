@@ -45,6 +45,7 @@ private:
     ConstChannelList shownList();
     // Changes the list on screen through the editor's one list-edit entry point.
     void editShown(EditKind kind, const std::function<void(ChannelList list)>& edit);
+    void selectRow(int row);
     static QMenu* submenuTitled(const QMenu& menu, const char* title);
 
     EditorContext& context_;

@@ -14,6 +14,7 @@
 #include "editor/listview/row_list_view.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace kanalo {
 
@@ -383,6 +384,17 @@ void DocumentCommands::sortByColumn(ColumnKind kind) {
                                            : sortedSlotOrder(list, state().shownList, kind);
         rewriteInOrder(list, order);
         view->reorderNumberColumn(order); // the number texts travel with their rows
+        // So does the selection.
+        std::vector<int> newRow(order.size());
+        for (std::size_t row = 0; row < order.size(); ++row)
+            newRow[std::size_t(order[row])] = int(row);
+        std::vector<int> selected;
+        for (const int row : view->selectedRows())
+            selected.push_back(newRow[std::size_t(row)]);
+        std::sort(selected.begin(), selected.end());
+        view->selectRows(selected);
+        if (view->currentRow() >= 0)
+            view->setCurrentRow(newRow[std::size_t(view->currentRow())]);
         if (state().settings.sortNumbers)
             view->Renumber();
         else

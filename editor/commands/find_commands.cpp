@@ -157,8 +157,13 @@ void FindCommands::findDuplicates() {
     context_.view()->cancelPendingExchange();
     const ListKind kind = state().shownList;
     const ConstChannelList list = state().shownTable()->list(kind);
+    const std::vector<DuplicateLine> duplicates = kanalo::findDuplicates(list, kind);
+    if (duplicates.empty()) {
+        context_.prompter().information(context_.widget(), text("No duplicate channels found."));
+        return;
+    }
     CChannelListDlg dialog(text("Duplicate channels"), kDuplicateTabStops, context_.widget());
-    for (const DuplicateLine& line : kanalo::findDuplicates(list, kind))
+    for (const DuplicateLine& line : duplicates)
         dialog.addLine(lineText(duplicateLineText(list[static_cast<std::size_t>(line.slot)],
                                                   line.slot, kind, line.head)),
                        line.slot, kind);

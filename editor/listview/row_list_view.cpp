@@ -263,9 +263,13 @@ void CRowListView::onHeaderClicked(int displayPosition) {
     if (!state_.listLoaded())
         return;
     const int kind = columns_.kindAtDisplayPosition(displayPosition);
-    if (kind < 0 || kind > kLastSortableKind ||
-        (!state_.showingUpdate && !state_.settings.sortMainList)) {
+    if (kind < 0 || kind > kLastSortableKind) {
         QApplication::beep();
+        return;
+    }
+    if (!state_.showingUpdate && !state_.settings.sortMainList) {
+        QApplication::beep();
+        Q_EMIT sortRefused();
         return;
     }
     Q_EMIT sortRequested(columnKind(kind));
@@ -378,6 +382,7 @@ void CRowListView::mouseMoveEvent(QMouseEvent* event) {
         const QModelIndex top = indexAt(QPoint(0, 0));
         const bool atTop = row > 0 && top.isValid() && top.row() == row;
         scrollTo(rows().index(atTop ? row - 1 : std::min(row + 1, rows().rowCount() - 1), 0));
+        setDropRow(row);
         showMoveCursor();
     } else if (dragState_ == DragState::Armed && row != firstCrossedRow_) {
         dragState_ = DragState::Dragging;
@@ -389,6 +394,7 @@ void CRowListView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && dragState_ == DragState::Dragging) {
         restoreCursor();
         const int row = rowAt(event->position().toPoint());
+        setDropRow(-1);
         // The move is told while the drag still counts as running, so it is named a drag.
         if (row >= 0 && row != dragSource_)
             Q_EMIT moveRequested(dragSource_, row);
@@ -396,7 +402,26 @@ void CRowListView::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     dragState_ = DragState::None;
+    setDropRow(-1);
     CListViewEx::mouseReleaseEvent(event);
+}
+
+void CRowListView::setDropRow(int row) {
+    if (row == dropRow_)
+        return;
+    dropRow_ = row;
+    viewport()->update();
+}
+
+void CRowListView::paintEvent(QPaintEvent* event) {
+    CListViewEx::paintEvent(event);
+    if (dragState_ != DragState::Dragging || dropRow_ < 0)
+        return;
+    // Where the dragged channel will land: below the row under the mouse.
+    const QRect row = rowRect(dropRow_);
+    QPainter painter(viewport());
+    painter.fillRect(QRect(row.left(), row.bottom() - 1, row.width(), 3),
+                     palette().color(QPalette::Highlight));
 }
 
 void CRowListView::mouseDoubleClickEvent(QMouseEvent* event) {

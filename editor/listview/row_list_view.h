@@ -66,8 +66,11 @@ Q_SIGNALS:
     void exchangeEnded();
     // A header click on a column that may be sorted; the sort itself is the owner's business.
     void sortRequested(ColumnKind kind);
+    // A header click on the Main-List while its sorting is off in the options.
+    void sortRefused();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -101,6 +104,8 @@ private:
     DragState dragState_ = DragState::None;
     int dragSource_ = -1;
     int firstCrossedRow_ = -1;
+    int dropRow_ = -1; // a dragged channel lands below this row: the marker line is drawn there
+    void setDropRow(int row);
     bool moveCursorShown_ = false;
 };
 

@@ -174,6 +174,10 @@ void CMainFrame::connectCommands() {
             &CMainFrame::updateCommandStates);
     connect(view_, &CRowListView::exchangeEnded, this, &CMainFrame::updateCommandStates);
     connect(view_, &CRowListView::sortRequested, documents_, &DocumentCommands::sortByColumn);
+    connect(view_, &CRowListView::sortRefused, this, [this] {
+        showStatus(text("The Main-List can be sorted when \"Main-list can be sorted\" is on in "
+                        "Settings › Options › General."));
+    });
     connect(view_, &CRowListView::contextMenuRequested, this, [this](int, const QPoint& at) {
         (state_.showingUpdate ? updateContextMenu_ : mainContextMenu_)->popup(at);
     });

@@ -161,11 +161,13 @@ private Q_SLOTS:
         Q_EMIT f.view()->moveRequested(5, 2);
         QCOMPARE(std::string(f.tv()[3].name()), five);
         QCOMPARE(f.view()->rows().rowData(3).texts[1], QString::fromStdString(five));
+        QCOMPARE(f.view()->selectedRows(), std::vector<int>{3}); // the selection goes along
 
         const std::string zero(f.tv()[0].name());
         Q_EMIT f.view()->swapRequested(0, 1500);
         QVERIFY(f.tv()[0].isFree());
         QCOMPARE(std::string(f.tv()[1500].name()), zero);
+        QCOMPARE(f.view()->selectedRows(), std::vector<int>{1500});
     }
 
     void changeSelectedChannels() {

@@ -175,8 +175,11 @@ private Q_SLOTS:
         Fixture f(QStringLiteral("[Settings]\nSortMainList=1\n"));
         QVERIFY(f.frame->loadFile(f.write("list.dat", test::sampleListBytes())));
         const QString firstName = f.cell(0, 1);
+        f.view()->selectRows({0});
         Q_EMIT f.view()->headerClicked(1); // Name
         QVERIFY(f.state().numbersUnsorted);
+        // The selected channel is selected at its new row.
+        QCOMPARE(f.cell(f.view()->selectedRows().at(0), 1), firstName);
         QVERIFY(f.state().modified);
         QCOMPARE(f.cell(0, 1), QStringLiteral("Alpen Info"));
         QCOMPARE(f.cell(0, 0), QStringLiteral("3"));
@@ -210,6 +213,20 @@ private Q_SLOTS:
         QVERIFY(!f.state().numbersUnsorted);
         QCOMPARE(f.cell(0, 1), QStringLiteral("Nordlicht TV"));
         QCOMPARE(f.cell(0, 0), QStringLiteral("1"));
+    }
+
+    // With sorting off, a header click changes nothing and the status bar says why; a list
+    // without duplicates says so instead of showing an empty window.
+    void refusalsSayWhy() {
+        Fixture f;
+        QVERIFY(f.frame->loadFile(f.write("list.dat", test::sampleListBytes())));
+        const QString firstName = f.cell(0, 1);
+        Q_EMIT f.view()->headerClicked(1);
+        QCOMPARE(f.cell(0, 1), firstName);
+        QVERIFY(f.frame->statusBar()->currentMessage().contains("Main-list can be sorted"));
+        f.trigger(Command::ViewRadio);
+        f.trigger(Command::FindDuplicates);
+        QCOMPARE(f.prompts.shown.value(0), QStringLiteral("No duplicate channels found."));
     }
 
     void sortNumbersOptionRenumbers() {

@@ -1518,5 +1518,13 @@ Wiederholen</translation>
         <extracomment>Help window</extracomment>
         <translation>&amp;Suchen:</translation>
     </message>
+    <message>
+        <source>No duplicate channels found.</source>
+        <translation>Keine doppelten Sender gefunden.</translation>
+    </message>
+    <message>
+        <source>The Main-List can be sorted when &quot;Main-list can be sorted&quot; is on in Settings › Options › General.</source>
+        <translation>Die Hauptliste lässt sich sortieren, wenn „Sortieren der Hauptliste möglich“ unter Einstellungen › Optionen › Allgemein eingeschaltet ist.</translation>
+    </message>
 </context>
 </TS>
