@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <optional>
@@ -210,6 +211,15 @@ WindowPlacement WindowPlacement::parse(const QString& text) {
         placement.hasRect = true;
     }
     return placement;
+}
+
+QRect WindowPlacement::fitted(const QRect& stored, const QRect& available) {
+    if (!available.isValid())
+        return stored;
+    QRect rect(stored.topLeft(), stored.size().boundedTo(available.size()));
+    rect.moveLeft(std::clamp(rect.left(), available.left(), available.right() - rect.width() + 1));
+    rect.moveTop(std::clamp(rect.top(), available.top(), available.bottom() - rect.height() + 1));
+    return rect;
 }
 
 QString WindowPlacement::format() const {

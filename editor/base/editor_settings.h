@@ -25,6 +25,9 @@ struct WindowPlacement {
 
     static WindowPlacement parse(const QString& text);
     QString format() const;
+    // The stored rectangle made to fit the screen's free area: no larger than it, moved inside
+    // it (a window saved at another scale or on a larger screen would reach past its edges).
+    static QRect fitted(const QRect& stored, const QRect& available);
 };
 
 // Every setting of the editor with its default, read at start-up and written at exit. Keys,

@@ -54,6 +54,24 @@ QString notAddedWarning(const QString& toolOutput, const ToolInvocation& tool) {
            QStringLiteral("\n\n") + toolOutput;
 }
 
+// The upload tools report in English on the console; the editor shows their counts in the
+// interface language.
+QString translatedReport(QString report) {
+    const std::pair<const char*, QString> words[] = {
+        {"receiver connected, baudrate:", text("receiver connected, baudrate:")},
+        {"Total:", text("Total:")},
+        {"Added:", text("Added:")},
+        {"Failed:", text("Failed:")},
+        {"Unknown:", text("Unknown:")},
+    };
+    for (const auto& [english, shown] : words)
+        report.replace(QRegularExpression(QStringLiteral("^") +
+                                              QRegularExpression::escape(QLatin1String(english)),
+                                          QRegularExpression::MultilineOption),
+                       shown);
+    return report;
+}
+
 } // namespace
 
 TransferCommands::TransferCommands(EditorContext& context)
@@ -231,9 +249,9 @@ void TransferCommands::sendToBox() {
             // The tools end with 0 whatever the Box refused; a partial list is no success.
             const QString warning = notAddedWarning(counts, tool);
             if (warning.isEmpty())
-                context_.prompter().information(context_.widget(), counts);
+                context_.prompter().information(context_.widget(), translatedReport(counts));
             else
-                context_.prompter().error(context_.widget(), warning);
+                context_.prompter().error(context_.widget(), translatedReport(warning));
         }
     }
     QFile::remove(capture);

@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -115,10 +116,12 @@ void CMainFrame::restorePlacement() {
     if (!state_.settings.toolBarState.isEmpty())
         restoreState(state_.settings.toolBarState);
     const WindowPlacement placement = WindowPlacement::parse(state_.settings.window);
+    const QRect available = screen() ? screen()->availableGeometry() : QRect();
     if (placement.hasRect)
-        setGeometry(placement.normalRect);
+        setGeometry(WindowPlacement::fitted(placement.normalRect, available));
     else
-        resize(1000, 700);
+        setGeometry(
+            WindowPlacement::fitted(QRect(geometry().topLeft(), QSize(1000, 700)), available));
     if (placement.showState == WindowPlacement::kShowMaximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 }

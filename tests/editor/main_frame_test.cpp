@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -326,8 +327,14 @@ private Q_SLOTS:
     }
 
     void closeWritesSettingsAndWidths() {
-        Fixture f(QStringLiteral("[Settings]\nComPort=7\nWindow=1 10 810 20 620\n"));
-        QCOMPARE(f.frame->geometry(), QRect(QPoint(10, 20), QPoint(809, 619)));
+        {
+            // A window stored larger than the screen (another scale, a larger screen) fits it.
+            Fixture large(QStringLiteral("[Settings]\nWindow=1 -50 2950 20 2020\n"));
+            const QRect screen = large.frame->screen()->availableGeometry();
+            QCOMPARE(large.frame->geometry(), screen);
+        }
+        Fixture f(QStringLiteral("[Settings]\nComPort=7\nWindow=1 10 610 20 420\n"));
+        QCOMPARE(f.frame->geometry(), QRect(QPoint(10, 20), QPoint(609, 419)));
         f.frame->action(Command::Com3)->trigger();
         f.frame->view()->setColumnWidth(0, 77);
         QVERIFY(f.frame->close());
@@ -339,7 +346,7 @@ private Q_SLOTS:
         const int expected =
             f.frame->view()->sizeClass() == SizeClass::Large ? (30 << 16) | 77 : (77 << 16) | 39;
         QCOMPARE(packed, expected);
-        QVERIFY(f.store->value("Settings/Window").toString().endsWith("10 810 20 620"));
+        QVERIFY(f.store->value("Settings/Window").toString().endsWith("10 610 20 420"));
         QVERIFY(!f.store->contains("Settings/LowMin"));
     }
 

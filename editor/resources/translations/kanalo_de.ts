@@ -1045,7 +1045,7 @@ Wenn Sie NEIN wählen, werden die Sender jetzt neu nach ihren Nummern sortiert.<
         <source>&amp;Edit</source>
         <comment>duplicates</comment>
         <extracomment>Duplicates list and transponder list button</extracomment>
-        <translation>&amp;Edit</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -1525,6 +1525,31 @@ Wiederholen</translation>
     <message>
         <source>The Main-List can be sorted when &quot;Main-list can be sorted&quot; is on in Settings › Options › General.</source>
         <translation>Die Hauptliste lässt sich sortieren, wenn „Sortieren der Hauptliste möglich“ unter Einstellungen › Optionen › Allgemein eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>receiver connected, baudrate:</source>
+        <extracomment>Upload report of the tools</extracomment>
+        <translation>Receiver verbunden, Baudrate:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <extracomment>Upload report of the tools</extracomment>
+        <translation>Gesamt:</translation>
+    </message>
+    <message>
+        <source>Added:</source>
+        <extracomment>Upload report of the tools</extracomment>
+        <translation>Hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>Failed:</source>
+        <extracomment>Upload report of the tools</extracomment>
+        <translation>Fehlgeschlagen:</translation>
+    </message>
+    <message>
+        <source>Unknown:</source>
+        <extracomment>Upload report of the tools</extracomment>
+        <translation>Unbekannt:</translation>
     </message>
 </context>
 </TS>
