@@ -11,7 +11,7 @@ KANALO_BUILD_PACKAGES=(
 KANALO_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
     qt6-base-private-dev qt6-translations-l10n xvfb xauth poppler-utils imagemagick
-    desktop-file-utils appstream groff-base man-db
+    desktop-file-utils appstream groff-base man-db lintian
 )
 
 # Installs the named packages that are missing; without names, everything of both lists.
