@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 namespace kanalo {
 
@@ -67,14 +68,43 @@ Prompter::Answer Prompter::renumberQuestion(QWidget* parent) {
     return box.clickedButton() == no ? Answer::No : Answer::Cancel;
 }
 
+void giveRoomToFileDialog(QFileDialog& dialog) {
+    // Qt's own dialog opens at about 620 x 410, too small for its name, size, type and date
+    // columns; a native one ignores this.
+    const QScreen* screen = dialog.screen();
+    const QSize room = screen ? screen->availableSize() : QSize(1024, 768);
+    const QSize wanted(dialog.fontMetrics().averageCharWidth() * 110,
+                       dialog.fontMetrics().height() * 30);
+    dialog.resize(wanted.boundedTo(room * 9 / 10));
+}
+
+namespace {
+
+QString chooseFile(QFileDialog& dialog) {
+    giveRoomToFileDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}
+
+} // namespace
+
 QString Prompter::openFileName(QWidget* parent, const QString& title, const QString& folder,
                                const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chooseFile(dialog);
 }
 
 QString Prompter::saveFileName(QWidget* parent, const QString& title, const QString& path,
                                const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, title, path, filter);
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!path.isEmpty())
+        dialog.selectFile(path);
+    return chooseFile(dialog);
 }
 
 Prompter& prompter() {

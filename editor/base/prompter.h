@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 namespace kanalo {
@@ -30,6 +31,9 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& path,
                                  const QString& filter);
 };
+
+// Sizes Qt's own file dialog to show its columns whole, within the screen.
+void giveRoomToFileDialog(QFileDialog& dialog);
 
 // The prompter the editor uses; tests install their own.
 Prompter& prompter();

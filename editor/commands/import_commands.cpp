@@ -91,6 +91,7 @@ ImportCommands::FileChoice ImportCommands::chooseDvbFile(QWidget* parent, const 
         grid->addWidget(modes, grid->rowCount(), 0, 1, grid->columnCount());
     else if (dialog.layout())
         dialog.layout()->addWidget(modes);
+    giveRoomToFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return {dialog.selectedFiles().front(), selected->isChecked() ? Mode::Selected : Mode::All};

@@ -5,7 +5,10 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kanalo {
 
@@ -40,6 +43,13 @@ CSatelliteChoiceDlg::CSatelliteChoiceDlg(int initialIndex, QWidget* parent) : QD
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     layout->addLayout(buttons);
+    // Every satellite in view at once where the screen has room for it.
+    const int frame = 2 * list_->frameWidth();
+    const int rowsHeight = list_->sizeHintForRow(0) * list_->count() + frame;
+    const int roomHeight = screen() ? screen()->availableSize().height() * 3 / 4 : rowsHeight;
+    list_->setMinimumHeight(std::min(rowsHeight, roomHeight));
+    list_->setMinimumWidth(list_->sizeHintForColumn(0) + frame +
+                           list_->verticalScrollBar()->sizeHint().width());
 }
 
 int CSatelliteChoiceDlg::selectedIndex() const {
