@@ -19,12 +19,18 @@ constexpr unsigned openPauseMs = 500;
 // Result of trying to put one byte on the wire.
 enum class ByteOutcome { Sent, TimedOut, Failed };
 
-ByteOutcome putByte(PortDevice& device, char byte, const Deadline& deadline) {
+// Puts as many of the bytes into the driver as it takes at once, waiting for room until the
+// deadline; `sent` says how many went. One write() a line rather than a byte keeps the tool
+// and the port's other end from waking for every byte.
+ByteOutcome putBytes(PortDevice& device, std::string_view bytes, const Deadline& deadline,
+                     std::size_t& sent) {
     int fd = device.descriptor();
     for (;;) {
-        ssize_t written = device.write(&byte, 1);
-        if (written == 1)
+        ssize_t written = device.write(bytes.data(), bytes.size());
+        if (written > 0) {
+            sent = static_cast<std::size_t>(written);
             return ByteOutcome::Sent;
+        }
         if (written < 0 && errno == EINTR)
             continue;
         if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
@@ -105,9 +111,10 @@ bool SerialLink::writeTimed(std::string_view bytes, unsigned long timeoutMs) {
             return false;
         }
         bool allWritten = next == bytes.size();
-        ByteOutcome outcome = allWritten
-                                  ? awaitWire(device_, timeoutMs, queued)
-                                  : putByte(device_, bytes[next], Deadline::afterMs(timeoutMs));
+        std::size_t sent = 0;
+        ByteOutcome outcome =
+            allWritten ? awaitWire(device_, timeoutMs, queued)
+                       : putBytes(device_, bytes.substr(next), Deadline::afterMs(timeoutMs), sent);
         if (outcome == ByteOutcome::Failed) {
             int error = errno;
             device_.purgeOutput();
@@ -134,8 +141,8 @@ bool SerialLink::writeTimed(std::string_view bytes, unsigned long timeoutMs) {
         stallsInRow = 0;
         if (allWritten)
             return true;
-        ++next;
-        ++queued;
+        next += sent;
+        queued += sent;
     }
 }
 
@@ -146,14 +153,16 @@ bool SerialLink::writeWithin(std::string_view bytes, unsigned long totalMs) {
         errno = error;
         return false;
     };
-    for (char byte : bytes) {
+    while (!bytes.empty()) {
         if (!device_.isOpen()) {
             errno = EBADF;
             return false;
         }
-        ByteOutcome outcome = putByte(device_, byte, deadline);
+        std::size_t sent = 0;
+        ByteOutcome outcome = putBytes(device_, bytes, deadline, sent);
         if (outcome != ByteOutcome::Sent)
             return fail(outcome == ByteOutcome::TimedOut ? ETIMEDOUT : errno);
+        bytes.remove_prefix(sent);
     }
     DrainResult drained = device_.drain(deadline);
     if (drained.outcome != DrainOutcome::Drained)
