@@ -92,11 +92,18 @@ BackupResult writeBackup(const fs::path& folder, BackupDirection direction, std:
                             statusMessage(SaveStatus::WriteError)};
     }
 
-    // A backup that cannot be removed only stays; the new one is written all the same.
+    // A backup that cannot be removed only stays; the new one is written all the same. Local
+    // time can run back (the end of summer time), so the one just written may sort as older:
+    // it is never the one removed.
     const std::vector<BackupFile> after = backupsOf(direction, folder, failure);
-    for (std::size_t i = static_cast<std::size_t>(keep); i < after.size(); ++i) {
+    std::size_t kept = 0;
+    for (const BackupFile& backup : after) {
+        if (backup.path == path || kept < static_cast<std::size_t>(keep - 1)) {
+            kept += backup.path == path ? 0 : 1;
+            continue;
+        }
         std::error_code ignored;
-        fs::remove(after[i].path, ignored);
+        fs::remove(backup.path, ignored);
     }
     return {BackupOutcome::Written, path, {}};
 }

@@ -99,11 +99,10 @@ QString Prompter::openFileName(QWidget* parent, const QString& title, const QStr
 
 QString Prompter::saveFileName(QWidget* parent, const QString& title, const QString& path,
                                const QString& filter) {
-    QFileDialog dialog(parent, title, QString(), filter);
+    // The dialog opens in a folder, or beside a file with its name filled in.
+    QFileDialog dialog(parent, title, path, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (!path.isEmpty())
-        dialog.selectFile(path);
     return chooseFile(dialog);
 }
 

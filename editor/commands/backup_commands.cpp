@@ -78,6 +78,14 @@ void BackupCommands::restoreFromBackup() {
         context_.prompter().error(context_.widget(), QString::fromStdString(listing.failure));
         return;
     }
+    if (listing.entries.empty()) {
+        context_.prompter().information(
+            context_.widget(),
+            text("No backups yet in %1.\nKanalo keeps every list loaded from or sent to the Box "
+                 "there.")
+                .arg(QString::fromStdString(defaultBackupFolder().string())));
+        return;
+    }
     const std::optional<int> chosen = choose_(rows, context_.widget());
     if (chosen && *chosen >= 0 && *chosen < int(listing.entries.size()))
         openBackup(listing.entries[std::size_t(*chosen)]);

@@ -198,8 +198,7 @@ void ChannelCommands::moveChannel(int source, int target) {
 }
 
 void ChannelCommands::selectRow(int row) {
-    context_.view()->selectRows({row});
-    context_.view()->setCurrentRow(row);
+    context_.view()->selectRowsFrom({row}, row);
 }
 
 void ChannelCommands::swapChannels(int a, int b) {

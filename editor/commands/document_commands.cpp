@@ -392,9 +392,8 @@ void DocumentCommands::sortByColumn(ColumnKind kind) {
         for (const int row : view->selectedRows())
             selected.push_back(newRow[std::size_t(row)]);
         std::sort(selected.begin(), selected.end());
-        view->selectRows(selected);
-        if (view->currentRow() >= 0)
-            view->setCurrentRow(newRow[std::size_t(view->currentRow())]);
+        view->selectRowsFrom(
+            selected, view->currentRow() >= 0 ? newRow[std::size_t(view->currentRow())] : -1);
         if (state().settings.sortNumbers)
             view->Renumber();
         else

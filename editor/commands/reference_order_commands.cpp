@@ -29,10 +29,6 @@ QString listSentence(const QString& list, const ListOrderSummary& summary) {
         .arg(qulonglong(summary.notFound()));
 }
 
-bool ordersList(OrderedLists lists, ListKind list) {
-    return lists == OrderedLists::Both || (lists == OrderedLists::Tv) == (list == ListKind::Tv);
-}
-
 } // namespace
 
 QString applyOrderSummaryText(const ApplyOrderSummary& summary, const QString& separator) {
@@ -64,38 +60,51 @@ void ReferenceOrderCommands::applyOrder() {
              "(*.conf);;Text Files (*.txt);;All Files (*)"));
     if (path.isEmpty())
         return;
-    const std::optional<ApplyOrderChoice> choice = askChoice_(context_.widget());
-    if (choice)
-        applyOrderFrom(path, *choice);
+    // A file that is no reference is refused before any question.
+    OrderReference reference;
+    if (!readReference(path, reference))
+        return;
+    if (const std::optional<ApplyOrderChoice> choice = askChoice_(context_.widget()))
+        apply(reference, *choice);
 }
 
-bool ReferenceOrderCommands::applyOrderFrom(const QString& path, const ApplyOrderChoice& choice) {
-    EditorState& state = context_.state();
-    OrderReference reference;
+bool ReferenceOrderCommands::readReference(const QString& path, OrderReference& reference) {
     DvbReadStatus read;
     {
         WaitCursor wait;
         read = readOrderReferenceFile(QFile::encodeName(path).toStdString(), reference);
     }
-    if (read != DvbReadStatus::Ok) {
-        context_.prompter().error(context_.widget(), text(statusMessage(read)));
+    if (read == DvbReadStatus::Ok)
+        return true;
+    context_.prompter().error(context_.widget(), text(statusMessage(read)));
+    return false;
+}
+
+bool ReferenceOrderCommands::applyOrderFrom(const QString& path, const ApplyOrderChoice& choice) {
+    OrderReference reference;
+    if (!readReference(path, reference))
         return false;
-    }
+    apply(reference, choice);
+    return true;
+}
+
+void ReferenceOrderCommands::apply(const OrderReference& reference,
+                                   const ApplyOrderChoice& choice) {
+    EditorState& state = context_.state();
     ApplyOrderSummary summary;
     CRowListView* view = context_.view();
     context_.editList(EditKind::ApplyOrder, ListTable::Main, [&](ChannelTable& table) {
         summary = applyReferenceOrder(table, reference, choice.lists, choice.unmatched);
         // The rows on screen got a new order: their numbers count from the top again.
-        if (ordersList(choice.lists, state.shownList)) {
+        const std::optional<ListOrderSummary>& shown =
+            state.shownList == ListKind::Tv ? summary.tv : summary.radio;
+        if (shown && shown->referenceEntries > 0)
             view->Renumber();
-            state.numbersUnsorted = false;
-        }
     });
     view->scrollToTop();
     context_.showStatus(applyOrderSummaryText(summary, QStringLiteral(" ")));
     context_.prompter().information(context_.widget(),
                                     applyOrderSummaryText(summary, QStringLiteral("\n")));
-    return true;
 }
 
 } // namespace kanalo

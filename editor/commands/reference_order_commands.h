@@ -33,6 +33,10 @@ public:
     void setChoiceAsker(ChoiceAsker asker) { askChoice_ = std::move(asker); }
 
 private:
+    // Reads the reference file; false after the failure message.
+    bool readReference(const QString& path, OrderReference& reference);
+    void apply(const OrderReference& reference, const ApplyOrderChoice& choice);
+
     EditorContext& context_;
     ChoiceAsker askChoice_ = &ApplyOrderDialog::ask;
 };

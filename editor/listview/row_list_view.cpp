@@ -295,6 +295,14 @@ void CRowListView::selectRows(const std::vector<int>& rows) {
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
+void CRowListView::selectRowsFrom(const std::vector<int>& rows, int current) {
+    selectRows(rows);
+    currentRow_ = current;
+    if (current >= 0)
+        selectionModel()->setCurrentIndex(this->rows().index(current, 0),
+                                          QItemSelectionModel::NoUpdate);
+}
+
 int CRowListView::rowAt(const QPoint& position) const {
     const QModelIndex index = indexAt(position);
     if (index.isValid())
@@ -382,7 +390,8 @@ void CRowListView::mouseMoveEvent(QMouseEvent* event) {
         const QModelIndex top = indexAt(QPoint(0, 0));
         const bool atTop = row > 0 && top.isValid() && top.row() == row;
         scrollTo(rows().index(atTop ? row - 1 : std::min(row + 1, rows().rowCount() - 1), 0));
-        setDropRow(row);
+        // Nothing moves when the channel is dropped on itself or on the row above it.
+        setDropRow(row != dragSource_ && row != dragSource_ - 1 ? row : -1);
         showMoveCursor();
     } else if (dragState_ == DragState::Armed && row != firstCrossedRow_) {
         dragState_ = DragState::Dragging;

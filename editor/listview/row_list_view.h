@@ -44,6 +44,8 @@ public:
 
     int currentRow() const { return currentRow_; }
     void setCurrentRow(int row) { currentRow_ = row; }
+    // Selects exactly these rows and makes `current` the row the keyboard goes on from.
+    void selectRowsFrom(const std::vector<int>& rows, int current);
 
     // Rows that are selected, in ascending order; and selecting exactly the given rows.
     std::vector<int> selectedRows() const;

@@ -27,6 +27,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -116,12 +117,17 @@ void CMainFrame::restorePlacement() {
     if (!state_.settings.toolBarState.isEmpty())
         restoreState(state_.settings.toolBarState);
     const WindowPlacement placement = WindowPlacement::parse(state_.settings.window);
-    const QRect available = screen() ? screen()->availableGeometry() : QRect();
-    if (placement.hasRect)
-        setGeometry(WindowPlacement::fitted(placement.normalRect, available));
-    else
+    if (placement.hasRect) {
+        // On the screen it was saved on, when that screen is still there.
+        const QScreen* on = QGuiApplication::screenAt(placement.normalRect.center());
+        if (!on)
+            on = screen();
         setGeometry(
-            WindowPlacement::fitted(QRect(geometry().topLeft(), QSize(1000, 700)), available));
+            WindowPlacement::fitted(placement.normalRect, on ? on->availableGeometry() : QRect()));
+    } else {
+        const QSize room = screen() ? screen()->availableSize() : QSize(1000, 700);
+        resize(QSize(1000, 700).boundedTo(room));
+    }
     if (placement.showState == WindowPlacement::kShowMaximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 }

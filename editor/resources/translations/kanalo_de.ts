@@ -1551,5 +1551,12 @@ Wiederholen</translation>
         <extracomment>Upload report of the tools</extracomment>
         <translation>Unbekannt:</translation>
     </message>
+    <message>
+        <source>No backups yet in %1.
+Kanalo keeps every list loaded from or sent to the Box there.</source>
+        <extracomment>Backups</extracomment>
+        <translation>Noch keine Sicherungen in %1.
+Kanalo legt dort jede von der Box geladene und zur Box gesendete Liste ab.</translation>
+    </message>
 </context>
 </TS>
