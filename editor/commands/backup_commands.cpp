@@ -102,18 +102,9 @@ bool BackupCommands::openBackup(const BackupEntry& backup) {
     }
     // A backup is never edited in place: the list has no file and counts as modified, so Save
     // asks for a name.
-    context_.replaceList(ListTable::Main, table, ReplacedList::Modified);
-    EditorState& state = context_.state();
-    state.showingUpdate = false;
-    CRowListView* view = context_.view();
-    view->ShowList(state.shownList, true);
-    view->clearSelection();
-    view->scrollToTop();
-    state.currentPath.clear();
-    state.fileTitle =
-        text("Backup %1 %2").arg(stampText(backup.stamp, false), directionText(backup.direction));
-    context_.updateTitle();
-    context_.updateCommandStates();
+    context_.documents().showListWithoutFile(
+        table, ReplacedList::Modified,
+        text("Backup %1 %2").arg(stampText(backup.stamp, false), directionText(backup.direction)));
     return true;
 }
 

@@ -162,6 +162,21 @@ bool DocumentCommands::beforeReplacingMainList() {
     return true;
 }
 
+void DocumentCommands::showListWithoutFile(const ChannelTable& table, ReplacedList replaced,
+                                           const QString& title) {
+    context_.replaceList(ListTable::Main, table, replaced);
+    state().showingUpdate = false;
+    CRowListView* view = context_.view();
+    view->ShowList(state().shownList, true);
+    view->clearSelection();
+    view->scrollToTop();
+    context_.clearStatus();
+    state().currentPath.clear();
+    state().fileTitle = title;
+    context_.updateTitle();
+    context_.updateCommandStates();
+}
+
 void DocumentCommands::open() {
     if (!beforeReplacingMainList())
         return;

@@ -9,6 +9,8 @@
 
 namespace kanalo {
 
+enum class ReplacedList;
+
 class EditorContext;
 struct EditorState;
 
@@ -46,6 +48,10 @@ public:
     // Before the main list is replaced by a file, an import or the Box's list: leaves the shown
     // list, asks to save and clears modified. False: stop.
     bool beforeReplacingMainList();
+    // Makes a list that has no file (an import, the Box's list, a backup) the main list and
+    // shows it from the top, titled `title` (none: untitled). Save then asks for a name.
+    void showListWithoutFile(const ChannelTable& table, ReplacedList replaced,
+                             const QString& title = {});
     // Asked before a modified main list is replaced or the program ends. False: stop.
     bool askToSave();
     // Asked before leaving a list whose numbers are out of order. False: stop.

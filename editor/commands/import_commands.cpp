@@ -132,19 +132,7 @@ bool ImportCommands::readFile(const QString& path, Reader reader, std::string& b
 
 void ImportCommands::replaceMainList(const ChannelTable& imported) {
     // An imported list has no file: it counts as modified until saved, undo or not.
-    context_.replaceList(ListTable::Main, imported, ReplacedList::Modified);
-    state().showingUpdate = false;
-    {
-        WaitCursor wait;
-        CRowListView* view = context_.view();
-        view->ShowList(state().shownList, true);
-        view->clearSelection();
-        view->scrollToTop();
-    }
-    context_.clearStatus();
-    state().currentPath.clear();
-    state().fileTitle.clear();
-    context_.updateTitle();
+    context_.documents().showListWithoutFile(imported, ReplacedList::Modified);
 }
 
 bool ImportCommands::importFile(const QString& path, Mode mode) {

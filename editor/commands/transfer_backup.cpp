@@ -12,11 +12,9 @@ namespace kanalo {
 QString keepTransferBackup(BackupDirection direction, const ChannelTable& table, int keep) {
     if (keep <= 0)
         return {};
-    const std::filesystem::path folder = defaultBackupFolder();
     const BackupResult result =
-        folder.empty() ? BackupResult{BackupOutcome::Failed, {}, "no home folder is known"}
-                       : writeBackup(folder, direction, writeChannelText(table, FileForm::Long),
-                                     std::chrono::system_clock::now(), keep);
+        writeBackup(defaultBackupFolder(), direction, writeChannelText(table, FileForm::Long),
+                    std::chrono::system_clock::now(), keep);
     if (result.outcome != BackupOutcome::Failed)
         return {};
     return text("Backup not written: %1").arg(QString::fromStdString(result.reason));

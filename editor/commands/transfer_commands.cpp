@@ -176,15 +176,8 @@ void TransferCommands::loadFromBox() {
     }
     auto received = std::make_unique<ChannelTable>();
     readChannelText(bytes, *received);
-    context_.replaceList(ListTable::Main, *received, ReplacedList::Unmodified);
-    state().showingUpdate = false;
     // The list has no file any more: it is saved through Save As next time.
-    state().currentPath.clear();
-    state().fileTitle.clear();
-    context_.updateTitle();
-    context_.view()->ShowList(state().shownList, true);
-    context_.view()->clearSelection();
-    context_.view()->scrollToTop();
+    context_.documents().showListWithoutFile(*received, ReplacedList::Unmodified);
     finishStatus();
     const QString backupFailure =
         keepTransferBackup(BackupDirection::FromBox, *received, state().settings.backupsKept);
