@@ -221,6 +221,13 @@ TEST(ReplyListener, PostsVerdictsAndStopsPromptly) {
     EXPECT_EQ(verdicts.waitFor(std::chrono::milliseconds(500)), send::Verdict::Rejected);
     verdicts.clear();
     EXPECT_EQ(verdicts.waitFor(std::chrono::milliseconds(100)), std::nullopt);
+    // A reply that starts but never ends is watched for a moment, then waited for to the limit.
+    line.say("Channel add");
+    auto begun = Clock::now();
+    EXPECT_EQ(verdicts.waitFor(std::chrono::milliseconds(100)), std::nullopt);
+    EXPECT_GE(secondsSince(begun), 0.095);
+    line.say("ed!\n");
+    EXPECT_EQ(verdicts.waitFor(std::chrono::milliseconds(500)), send::Verdict::Accepted);
 
     auto start = Clock::now();
     listener.stop();

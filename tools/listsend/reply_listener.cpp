@@ -67,7 +67,8 @@ void ReplyListener::stop() {
 void ReplyListener::listen() {
     std::string line;
     for (;;) {
-        if (link_.readReplyLine(line, serial::replyLineCapacity, replyReadTimeoutMs, stopRead_)) {
+        if (link_.readReplyLine(line, serial::replyLineCapacity, replyReadTimeoutMs, stopRead_,
+                                [this] { verdicts_.noteReplyStarted(); })) {
             takeReply(line);
             continue;
         }

@@ -209,8 +209,9 @@ bool SerialLink::nextByte(char& byte, unsigned long timeoutMs, int stopFd) {
 }
 
 bool SerialLink::readReplyLine(std::string& line, std::size_t capacity, unsigned long timeoutMs,
-                               int stopFd) {
+                               int stopFd, const std::function<void()>& firstByte) {
     line.clear();
+    bool started = false;
     while (line.size() + 1 < capacity) {
         char byte = 0;
         if (!nextByte(byte, timeoutMs, stopFd)) {
@@ -220,6 +221,9 @@ bool SerialLink::readReplyLine(std::string& line, std::size_t capacity, unsigned
             errno = error;
             return false;
         }
+        if (!started && firstByte)
+            firstByte();
+        started = true;
         if (byte == '\r' || (byte == '\t' && timings_.dropTabs))
             continue;
         if (byte == '\n')

@@ -59,9 +59,10 @@ public:
     // Reads one reply line, waiting at most `timeoutMs` for each character. CR is skipped,
     // LF ends the line (not stored), TAB is skipped when the timings say so. At most
     // `capacity - 1` characters are stored; the rest of a longer line comes with the next call.
-    // When `stopFd` becomes readable the read gives up with errno ECANCELED.
+    // When `stopFd` becomes readable the read gives up with errno ECANCELED. `firstByte`, when
+    // given, is called as the line's first character comes.
     bool readReplyLine(std::string& line, std::size_t capacity, unsigned long timeoutMs,
-                       int stopFd = -1);
+                       int stopFd = -1, const std::function<void()>& firstByte = {});
 
     // Called around the reopen inside writeTimed, so a reader thread can let go of the port
     // and come back on the new one. A false result from `after` fails the write.
