@@ -1558,5 +1558,30 @@ Kanalo keeps every list loaded from or sent to the Box there.</source>
         <translation>Noch keine Sicherungen in %1.
 Kanalo legt dort jede von der Box geladene und zur Box gesendete Liste ab.</translation>
     </message>
+    <message>
+        <source>Cannot create the folder</source>
+        <extracomment>Backup failure</extracomment>
+        <translation>Fehler beim Anlegen des Ordners</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder</source>
+        <extracomment>Backup failure</extracomment>
+        <translation>Fehler beim Lesen des Ordners</translation>
+    </message>
+    <message>
+        <source>Cannot write</source>
+        <extracomment>Backup failure</extracomment>
+        <translation>Fehler beim Schreiben von</translation>
+    </message>
+    <message>
+        <source>No free backup name in</source>
+        <extracomment>Backup failure</extracomment>
+        <translation>Kein freier Sicherungsname in</translation>
+    </message>
+    <message>
+        <source>No folder for backups: no home folder is known</source>
+        <extracomment>Backup failure</extracomment>
+        <translation>Kein Ordner für Sicherungen: kein Benutzerordner bekannt</translation>
+    </message>
 </context>
 </TS>
