@@ -12,13 +12,6 @@ namespace kanalo::cli {
 
 namespace {
 
-std::string stampText(const BackupStamp& s) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", s.year, s.month, s.day,
-                  s.hour, s.minute, s.second);
-    return text;
-}
-
 // A count, or "?" for a backup that could not be read, so every line has the same fields.
 std::string count(const BackupEntry& entry, std::size_t value) {
     return entry.state == BackupFileState::Ok ? std::to_string(value) : "?";
@@ -47,28 +40,24 @@ int runBackups(const Arguments& args) {
     if (compared)
         if (const int failed = loadTable(*compared, *current))
             return failed;
-    const BackupListing listing = listBackups(folder);
+    const BackupListing listing = listBackups(folder, compared ? current.get() : nullptr);
     if (!listing.failure.empty())
         return fail(listing.failure.c_str());
     if (listing.entries.empty())
         std::fprintf(stderr, "No backups in %s\n", folder.c_str());
 
-    auto backup = std::make_unique<ChannelTable>();
     std::string text;
     for (const BackupEntry& entry : listing.entries) {
         if (entry.state != BackupFileState::Ok)
             std::fprintf(stderr, "%s: %s\n", entry.path.c_str(), statusMessage(entry.state));
-        text += stampText(entry.stamp) +
+        text += backupStampText(entry.stamp) +
                 (entry.direction == BackupDirection::FromBox ? "\tfrom Box" : "\tto Box") +
                 "\tTV " + count(entry, entry.tvChannels) + "\tRadio " +
                 count(entry, entry.radioChannels) + '\t';
         if (compared) {
-            BackupDifference difference;
-            const bool read = readBackup(entry.path, *backup) == BackupFileState::Ok;
-            if (read)
-                difference = compareBackupWithList(*backup, *current);
+            const BackupDifference difference = entry.difference.value_or(BackupDifference{});
             const auto field = [&](const char* label, std::size_t value) {
-                text += label + (read ? std::to_string(value) : "?") + '\t';
+                text += label + (entry.difference ? std::to_string(value) : "?") + '\t';
             };
             field("only in backup ", difference.onlyInBackup);
             field("only in list ", difference.onlyInList);

@@ -41,16 +41,21 @@ BackupFileState readBackup(const fs::path& path, ChannelTable& table) {
     return BackupFileState::NotAChannelList;
 }
 
-BackupListing listBackups(const fs::path& folder) {
+BackupListing listBackups(const fs::path& folder, const ChannelTable* compareWith) {
     BackupListing listing;
     const std::vector<BackupFile> files = findBackups(folder, listing.failure);
     auto table = std::make_unique<ChannelTable>();
     for (const BackupFile& file : files) {
-        BackupEntry entry{file.path, file.name.stamp, file.name.direction};
+        BackupEntry entry;
+        entry.path = file.path;
+        entry.stamp = file.name.stamp;
+        entry.direction = file.name.direction;
         entry.state = readBackup(file.path, *table);
         if (entry.state == BackupFileState::Ok) {
             entry.tvChannels = table->tv().occupiedCount();
             entry.radioChannels = table->radio().occupiedCount();
+            if (compareWith)
+                entry.difference = compareBackupWithList(*table, *compareWith);
         }
         listing.entries.push_back(std::move(entry));
     }

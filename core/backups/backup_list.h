@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/backups/backup_comparison.h"
 #include "core/backups/backup_name.h"
 #include "core/channels/channel_table.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,8 @@ struct BackupEntry {
     BackupFileState state = BackupFileState::Ok;
     std::size_t tvChannels = 0; // occupied slots; 0 unless state is Ok
     std::size_t radioChannels = 0;
+    // How it differs from the list compared with; nothing unless one was given and state is Ok.
+    std::optional<BackupDifference> difference;
 };
 
 struct BackupListing {
@@ -36,8 +40,10 @@ struct BackupListing {
     std::string failure;              // why the folder could not be read; empty when it could
 };
 
-// Every backup of the folder, newest first, each read for its channel counts. A backup that
-// cannot be read is listed with its state. A missing folder holds no backups.
-BackupListing listBackups(const std::filesystem::path& folder);
+// Every backup of the folder, newest first, each read once for its channel counts and, when a
+// list is given, compared with it. A backup that cannot be read is listed with its state. A
+// missing folder holds no backups.
+BackupListing listBackups(const std::filesystem::path& folder,
+                          const ChannelTable* compareWith = nullptr);
 
 } // namespace kanalo

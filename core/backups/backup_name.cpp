@@ -36,6 +36,13 @@ BackupStamp localStamp(std::chrono::system_clock::time_point time) {
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
+std::string backupStampText(const BackupStamp& stamp) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", stamp.year, stamp.month,
+                  stamp.day, stamp.hour, stamp.minute, stamp.second);
+    return text;
+}
+
 std::string backupFileName(BackupDirection direction, const BackupStamp& stamp) {
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d_%02d%02d%02d", stamp.year, stamp.month,

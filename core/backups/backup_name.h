@@ -22,6 +22,9 @@ struct BackupStamp {
 // The local time of the moment, as the system's time zone gives it.
 BackupStamp localStamp(std::chrono::system_clock::time_point time);
 
+// "2026-12-08 11:20:05", as listings show it.
+std::string backupStampText(const BackupStamp& stamp);
+
 // "2026-12-08_112005-from-box.dat" or "2026-12-08_112005-to-box.dat".
 std::string backupFileName(BackupDirection direction, const BackupStamp& stamp);
 

@@ -1,6 +1,5 @@
 #include "editor/commands/backup_commands.h"
 
-#include "core/backups/backup_comparison.h"
 #include "core/backups/backup_folder.h"
 #include "core/backups/backup_list.h"
 #include "editor/base/editor_state.h"
@@ -17,24 +16,19 @@ namespace kanalo {
 
 namespace {
 
-QString stampText(const BackupStamp& stamp, bool withSeconds) {
-    QString shown = QStringLiteral("%1-%2-%3 %4:%5")
-                        .arg(stamp.year, 4, 10, QLatin1Char('0'))
-                        .arg(stamp.month, 2, 10, QLatin1Char('0'))
-                        .arg(stamp.day, 2, 10, QLatin1Char('0'))
-                        .arg(stamp.hour, 2, 10, QLatin1Char('0'))
-                        .arg(stamp.minute, 2, 10, QLatin1Char('0'));
-    if (withSeconds)
-        shown += QStringLiteral(":%1").arg(stamp.second, 2, 10, QLatin1Char('0'));
-    return shown;
+// "2026-12-08 11:20:05"; the title leaves out the seconds.
+QString stampText(const BackupStamp& stamp) {
+    return QString::fromStdString(backupStampText(stamp));
 }
 
 QString directionText(BackupDirection direction) {
     return direction == BackupDirection::FromBox ? text("from Box") : text("to Box");
 }
 
-BackupRow rowOf(const BackupEntry& entry, const ChannelTable* mainList) {
-    BackupRow row{stampText(entry.stamp, true), directionText(entry.direction)};
+BackupRow rowOf(const BackupEntry& entry) {
+    BackupRow row;
+    row.time = stampText(entry.stamp);
+    row.direction = directionText(entry.direction);
     if (entry.state != BackupFileState::Ok) {
         row.tv = row.radio = QStringLiteral("?");
         row.difference = text(statusMessage(entry.state));
@@ -42,10 +36,9 @@ BackupRow rowOf(const BackupEntry& entry, const ChannelTable* mainList) {
     }
     row.tv = QString::number(entry.tvChannels);
     row.radio = QString::number(entry.radioChannels);
-    ChannelTable backup;
-    if (!mainList || readBackup(entry.path, backup) != BackupFileState::Ok)
+    if (!entry.difference)
         return row;
-    const BackupDifference difference = compareBackupWithList(backup, *mainList);
+    const BackupDifference& difference = *entry.difference;
     row.difference = text("%1 only in the backup, %2 only in the list, %3 at another slot")
                          .arg(qulonglong(difference.onlyInBackup))
                          .arg(qulonglong(difference.onlyInList))
@@ -69,10 +62,11 @@ void BackupCommands::restoreFromBackup() {
     QList<BackupRow> rows;
     {
         WaitCursor wait;
-        listing = listBackups(defaultBackupFolder());
         const EditorState& state = context_.state();
+        listing =
+            listBackups(defaultBackupFolder(), state.listLoaded() ? state.mainTable() : nullptr);
         for (const BackupEntry& entry : listing.entries)
-            rows << rowOf(entry, state.listLoaded() ? state.mainTable() : nullptr);
+            rows << rowOf(entry);
     }
     if (!listing.failure.empty()) {
         context_.prompter().error(context_.widget(), QString::fromStdString(listing.failure));
@@ -104,7 +98,8 @@ bool BackupCommands::openBackup(const BackupEntry& backup) {
     // asks for a name.
     context_.documents().showListWithoutFile(
         table, ReplacedList::Modified,
-        text("Backup %1 %2").arg(stampText(backup.stamp, false), directionText(backup.direction)));
+        text("Backup %1 %2")
+            .arg(stampText(backup.stamp).left(16), directionText(backup.direction)));
     return true;
 }
 

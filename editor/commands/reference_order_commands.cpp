@@ -31,7 +31,7 @@ QString listSentence(const QString& list, const ListOrderSummary& summary) {
 
 } // namespace
 
-QString applyOrderSummaryText(const ApplyOrderSummary& summary, const QString& separator) {
+QString shownApplyOrderSummary(const ApplyOrderSummary& summary, const QString& separator) {
     QStringList sentences;
     if (summary.tv)
         sentences << listSentence(text("TV"), *summary.tv);
@@ -102,9 +102,9 @@ void ReferenceOrderCommands::apply(const OrderReference& reference,
             view->Renumber();
     });
     view->scrollToTop();
-    context_.showStatus(applyOrderSummaryText(summary, QStringLiteral(" ")));
+    context_.showStatus(shownApplyOrderSummary(summary, QStringLiteral(" ")));
     context_.prompter().information(context_.widget(),
-                                    applyOrderSummaryText(summary, QStringLiteral("\n")));
+                                    shownApplyOrderSummary(summary, QStringLiteral("\n")));
 }
 
 } // namespace kanalo

@@ -12,9 +12,9 @@ namespace kanalo {
 
 class EditorContext;
 
-// The summary of Apply Order as the editor shows it, a sentence per list ordered, joined by
+// The summary of Apply Order in the interface language, a sentence per list ordered, joined by
 // `separator`.
-QString applyOrderSummaryText(const ApplyOrderSummary& summary, const QString& separator);
+QString shownApplyOrderSummary(const ApplyOrderSummary& summary, const QString& separator);
 
 // Edit > Apply Order from Reference List: brings the Main-List into the order of a reference
 // (a channel list, a VDR channels.conf or a list of names), one undo step per list changed.
