@@ -1,6 +1,7 @@
 #include "editor/dialogs/about_dialog.h"
 
 #include "core/version.h"
+#include "editor/base/rendered_icon.h"
 #include "editor/base/texts.h"
 
 #include <QDialogButtonBox>
@@ -15,7 +16,7 @@ namespace kanalo {
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(text("About Kanalo"));
     auto* icon = new QLabel(this);
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/kanalo.svg")).pixmap(48, 48));
+    icon->setPixmap(resourceIcon("kanalo").pixmap(48, 48));
     auto* name = new QLabel(QStringLiteral("<b>Kanalo</b>"), this);
     const QString number = QStringLiteral("%1.%2").arg(kVersionMajor).arg(kVersionMinor);
     auto* version = new QLabel(text("Version %1").arg(number), this);

@@ -2,6 +2,7 @@
 
 #include "core/channels/channel_file.h"
 #include "editor/base/prompter.h"
+#include "editor/base/rendered_icon.h"
 #include "editor/base/texts.h"
 #include "editor/commands/backup_commands.h"
 #include "editor/commands/channel_commands.h"
@@ -50,7 +51,7 @@ CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineF
                        QWidget* parent)
     : QMainWindow(parent), state_(std::move(state)), store_(store),
       commandLineFile_(std::move(commandLineFile)), actions_(this) {
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kanalo.svg")));
+    setWindowIcon(resourceIcon("kanalo"));
     setAcceptDrops(true); // a list file dropped on the window opens
     state_.columnSets =
         ColumnSets::fromSettings(state_.settings.listView, state_.settings.listPrint);

@@ -1,5 +1,6 @@
 #include "editor/mainwindow/menu_builder.h"
 
+#include "editor/base/rendered_icon.h"
 #include "editor/base/texts.h"
 
 #include <QAction>
@@ -22,7 +23,7 @@ CommandActions::CommandActions(QObject* owner) {
         if (spec.shortcut)
             action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
         if (spec.icon)
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(spec.icon))));
+            action->setIcon(resourceIcon(spec.icon));
         action->setEnabled(false); // each command enables itself once it has something to do
         actions_.insert(spec.command, action);
     }

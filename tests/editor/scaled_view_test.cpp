@@ -1,12 +1,17 @@
 // The list at 200 % on a 2560 x 1440 screen (set by CTest): Qt lays it out as 1280 x 720, yet it
-// is a large screen, and no default width cuts the widest text of its column.
+// is a large screen, and no default width cuts the widest text of its column. The icons are as
+// sharp as their SVG at 200 % and beyond.
 #include "editor/base/start_up.h"
 #include "editor/listview/row_list_view.h"
 #include "editor/mainwindow/main_frame.h"
 #include "tests/editor/editor_window.h"
 
+#include <QPainter>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 using namespace kanalo;
 
@@ -29,6 +34,41 @@ private Q_SLOTS:
         QVERIFY(view->columnWidth(3) >=
                 metrics.horizontalAdvance(QStringLiteral("Kopernikus 23.5° O")) +
                     CListViewEx::kCellAllowance);
+    }
+
+    // The toolbar draws pixels rendered at build time at 200 %, and the SVG itself at 300 %:
+    // either way exactly what the SVG gives at that size.
+    void iconsAreTheirSvgAtEverySize() {
+        test::EditorWindow editor;
+        editor.open();
+        editor.show();
+        const QIcon icon = editor.frame->action(Command::Open)->icon();
+        const auto svgAt = [](int side) {
+            QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QSvgRenderer renderer(QStringLiteral(":/icons/open.svg"));
+            QPainter painter(&image);
+            renderer.render(&painter);
+            return image;
+        };
+        const QSize toolBarIcon = editor.frame->findChild<QToolBar*>()->iconSize();
+        QCOMPARE(toolBarIcon, QSize(20, 20));
+        for (const qreal scale : {2.0, 3.0}) {
+            const QPixmap drawn = icon.pixmap(toolBarIcon, scale);
+            QCOMPARE(drawn.deviceIndependentSize(), QSizeF(toolBarIcon));
+            const int side = int(20 * scale);
+            QImage pixels = drawn.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            pixels.setDevicePixelRatio(1);
+            QCOMPARE(pixels, svgAt(side));
+        }
+        // Between rendered sizes: scaled from the next larger one, not blank.
+        const QImage between = icon.pixmap(QSize(30, 30), 1.0).toImage();
+        QCOMPARE(between.size(), QSize(30, 30));
+        QVERIFY(between.pixelColor(15, 15).alpha() > 0);
+        // A disabled button is drawn grey, as with any other icon.
+        QVERIFY(icon.pixmap(toolBarIcon, 2.0, QIcon::Disabled).toImage() !=
+                icon.pixmap(toolBarIcon, 2.0, QIcon::Normal).toImage());
+        QCOMPARE(editor.frame->windowIcon().availableSizes().size(), 4);
     }
 };
 
