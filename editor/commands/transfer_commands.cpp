@@ -93,7 +93,8 @@ TransferCommands::TransferCommands(EditorContext& context)
 // runs on), and so does the private folder.
 void TransferCommands::tidyUpBeforeTermination() {
     runner_.stop();
-    folder_.remove();
+    if (folder_)
+        folder_->remove();
 }
 
 // One tool at a time: two tools on one port would garble each other's bytes.
@@ -116,8 +117,11 @@ void TransferCommands::updateStates() {
 }
 
 QString TransferCommands::transferFile() const {
+    if (!folder_)
+        folder_ = std::make_unique<QTemporaryDir>();
     // Without a private folder the transfer runs in the current folder.
-    return (folder_.isValid() ? folder_.path() : QStringLiteral(".")) + QStringLiteral("/temp.dat");
+    return (folder_->isValid() ? folder_->path() : QStringLiteral(".")) +
+           QStringLiteral("/temp.dat");
 }
 
 // A port mapped to a device in the settings reaches the tool as KANALO_COM<n>.

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QTemporaryDir>
+#include <memory>
 
 namespace kanalo {
 
@@ -41,7 +42,8 @@ private:
 
     EditorContext& context_;
     ToolRunner runner_;
-    QTemporaryDir folder_;
+    // The private folder of the transfer files, made at the first transfer.
+    mutable std::unique_ptr<QTemporaryDir> folder_;
     bool toolRunning_ = false;
 };
 

@@ -16,11 +16,14 @@ void RowTableModel::setRowCount(int rows) {
 
 RowData& RowTableModel::filled(int row) const {
     const auto index = std::size_t(row);
+    std::unique_ptr<RowData>& block = rows_[index];
+    if (!block)
+        block = std::make_unique<RowData>();
     if (source_ && filledIn_[index] != generation_) {
-        source_(row, rows_[index]);
+        source_(row, *block);
         filledIn_[index] = generation_;
     }
-    return rows_[index];
+    return *block;
 }
 
 void RowTableModel::insertColumnAt(int position, const ColumnSpec& info) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace kanalo {
@@ -58,7 +59,9 @@ private:
     RowData& filled(int row) const;
 
     // Filled lazily, hence mutable: reading a row is const to the views.
-    mutable std::vector<RowData> rows_;
+    // A block is allocated when its row is first filled: a list of 1999 rows shows with the
+    // blocks of the rows on screen.
+    mutable std::vector<std::unique_ptr<RowData>> rows_;
     mutable std::vector<std::uint32_t> filledIn_; // the generation each block was filled in
     std::uint32_t generation_ = 1;
     RowSource source_;

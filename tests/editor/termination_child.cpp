@@ -1,7 +1,7 @@
 // An editor for a test to end by a signal: `termination_child DIR update` starts a receiver
 // software update with DIR/Update3 as the updater and DIR/new.pad as the file; `termination_child
-// DIR idle` only waits. Its private transfer folder is made in DIR/tmp; DIR/ready says the
-// editor stands.
+// DIR idle` only waits. Its private transfer folder, made as by a transfer, is in DIR/tmp;
+// DIR/ready says the editor stands.
 #include "editor/base/termination_signals.h"
 #include "editor/commands/transfer_commands.h"
 #include "tests/editor/editor_window.h"
@@ -22,7 +22,9 @@ int main(int argc, char** argv) {
     test::EditorWindow editor;
     qputenv("TMPDIR", QFile::encodeName(dir + QStringLiteral("/tmp")));
     editor.open(QStringLiteral("[Settings]\nComPort=1\n"));
-    editor.frame->findChild<TransferCommands*>()->runner().searchFolders = {dir};
+    auto* transfers = editor.frame->findChild<TransferCommands*>();
+    transfers->runner().searchFolders = {dir};
+    transfers->transferFile(); // the private folder comes with the first transfer
     QFile(dir + QStringLiteral("/ready")).open(QIODevice::WriteOnly);
     if (QByteArrayView(argv[2]) == "update") {
         prompts.fileNames = {dir + QStringLiteral("/new.pad")};
