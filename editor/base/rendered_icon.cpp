@@ -8,7 +8,6 @@
 #include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
 #include <cstring>
 
 namespace kanalo {
@@ -83,12 +82,10 @@ private:
     }
 
     QImage fromSvg(int side) const {
-        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(set_.name)));
-        QPainter painter(&image);
-        renderer.render(&painter);
-        return image;
+        const QIcon svg(QString::fromLatin1(set_.resource));
+        return svg.pixmap(QSize(side, side), 1.0)
+            .toImage()
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
 
     const RenderedIconSet& set_;

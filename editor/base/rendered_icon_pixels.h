@@ -12,10 +12,11 @@ struct RenderedIconImage {
     const std::uint32_t* pixels;
 };
 
-// An icon of editor/resources/icons by its file name without ".svg", with its rendered sizes
-// from small to large.
+// An icon of editor/resources by its file name without ".svg", with its resource path and its
+// rendered sizes from small to large.
 struct RenderedIconSet {
     const char* name;
+    const char* resource;
     std::span<const RenderedIconImage> images;
 };
 

@@ -5,6 +5,7 @@
 #include "core/format/cell_text.h"
 #include "editor/base/editor_state.h"
 #include "editor/base/qt_text.h"
+#include "editor/base/rendered_icon.h"
 #include "editor/base/wait_cursor.h"
 
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <numeric>
 
 namespace kanalo {
@@ -40,13 +40,7 @@ constexpr int kContextMenuShift = 5;
 } // namespace
 
 QCursor channelMoveCursor() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/cursors/move.svg"));
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    return QCursor(pixmap, 0, 0);
+    return QCursor(resourceIcon("move").pixmap(QSize(32, 32), 1.0), 0, 0);
 }
 
 CRowListView::CRowListView(EditorState& state, QWidget* parent)

@@ -1,6 +1,7 @@
 // Build tool: renders the editor's SVG icons at fixed sizes into a C++ source of premultiplied
 // ARGB pixels, so the editor shows its toolbar without parsing and rasterising SVG at start-up.
 // Usage: render_icons OUTPUT.cpp ICON.svg=SIZE,SIZE,... ...
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -15,6 +16,7 @@ namespace {
 struct IconRequest {
     QString path;
     QString name;       // the file name without ".svg"
+    QString resource;   // ":/<folder>/<file>.svg", as the resource file lists it
     QString identifier; // the name as a C++ identifier
     QList<int> sides;
 };
@@ -24,7 +26,9 @@ bool parseRequest(const QString& argument, IconRequest& request) {
     if (split <= 0)
         return false;
     request.path = argument.left(split);
-    request.name = QFileInfo(request.path).completeBaseName();
+    const QFileInfo file(request.path);
+    request.name = file.completeBaseName();
+    request.resource = QStringLiteral(":/%1/%2").arg(file.dir().dirName(), file.fileName());
     request.identifier = QStringLiteral("icon_");
     for (const QChar c : request.name)
         request.identifier += c.isLetterOrNumber() && c.unicode() < 128 ? c : QLatin1Char('_');
@@ -101,7 +105,8 @@ int main(int argc, char** argv) {
     }
     out << "const RenderedIconSet kSets[] = {\n";
     for (const IconRequest& request : requests)
-        out << "    {\"" << request.name << "\", " << request.identifier << "_images},\n";
+        out << "    {\"" << request.name << "\", \"" << request.resource << "\", "
+            << request.identifier << "_images},\n";
     out << "};\n\n} // namespace\n\n"
            "std::span<const RenderedIconSet> renderedIconSets() {\n    return kSets;\n}\n\n"
            "} // namespace kanalo\n";
