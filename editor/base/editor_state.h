@@ -23,6 +23,8 @@ class TableWriter {
 protected:
     // The table, created empty at its first use.
     static ChannelTable& writableTable(EditorState& state, ListTable which);
+    // The table becomes the contents, whose slots it takes over.
+    static void replaceTable(EditorState& state, ListTable which, ChannelTable&& contents);
 };
 
 // Everything the main window owns for the whole run; the view and the commands read it. The
@@ -73,6 +75,17 @@ inline ChannelTable& TableWriter::writableTable(EditorState& state, ListTable wh
     if (!table)
         table = std::make_unique<ChannelTable>();
     return *table;
+}
+
+inline void TableWriter::replaceTable(EditorState& state, ListTable which,
+                                      ChannelTable&& contents) {
+    if (which == ListTable::Shown)
+        which = state.showingUpdate && state.update_ ? ListTable::Update : ListTable::Main;
+    std::unique_ptr<ChannelTable>& table = which == ListTable::Main ? state.main_ : state.update_;
+    if (table)
+        *table = std::move(contents);
+    else
+        table = std::make_unique<ChannelTable>(std::move(contents));
 }
 
 } // namespace kanalo

@@ -97,7 +97,7 @@ bool BackupCommands::openBackup(const BackupEntry& backup) {
     // A backup is never edited in place: the list has no file and counts as modified, so Save
     // asks for a name.
     context_.documents().showListWithoutFile(
-        table, ReplacedList::Modified,
+        std::move(table), ReplacedList::Modified,
         text("Backup %1 %2")
             .arg(stampText(backup.stamp).left(16), directionText(backup.direction)));
     return true;

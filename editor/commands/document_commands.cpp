@@ -11,6 +11,7 @@
 #include "editor/base/wait_cursor.h"
 #include "editor/commands/editor_context.h"
 #include "editor/commands/import_commands.h"
+#include "editor/commands/list_read_ahead.h"
 #include "editor/listview/row_list_view.h"
 
 #include <QFileInfo>
@@ -65,17 +66,31 @@ void DocumentCommands::removeRecentFile(const QString& path) {
     context_.updateRecentFiles();
 }
 
+DocumentCommands::~DocumentCommands() = default;
+
+void DocumentCommands::readAhead(const QString& path) {
+    readAhead_ = std::make_unique<ListReadAhead>(QFile::encodeName(path).toStdString());
+}
+
 bool DocumentCommands::loadFile(const QString& path) {
     context_.showStatus(text("Reading file ..."));
-    auto read = std::make_unique<ChannelTable>();
-    FileStamp stamp;
-    const LoadStatus result = loadChannelFile(QFile::encodeName(path).toStdString(), *read, &stamp);
-    if (result != LoadStatus::Ok) {
+    const std::filesystem::path file = QFile::encodeName(path).toStdString();
+    std::optional<ListReadAhead::Result> read;
+    if (readAhead_) {
+        read = readAhead_->take(file);
+        readAhead_.reset();
+    }
+    if (!read) {
+        read.emplace();
+        read->status = loadChannelFile(file, read->table, &read->stamp);
+    }
+    if (read->status != LoadStatus::Ok) {
         context_.clearStatus();
-        context_.prompter().error(context_.widget(), text(statusMessage(result)));
+        context_.prompter().error(context_.widget(), text(statusMessage(read->status)));
         return false;
     }
-    context_.replaceList(ListTable::Main, *read, ReplacedList::Unmodified);
+    const FileStamp stamp = read->stamp;
+    context_.replaceList(ListTable::Main, std::move(read->table), ReplacedList::Unmodified);
     state().showingUpdate = false;
     // Rows are formatted as they are drawn: showing even a full list takes no wait cursor (whose
     // first use would load the cursor theme in the middle of start-up).
@@ -162,9 +177,9 @@ bool DocumentCommands::beforeReplacingMainList() {
     return true;
 }
 
-void DocumentCommands::showListWithoutFile(const ChannelTable& table, ReplacedList replaced,
+void DocumentCommands::showListWithoutFile(ChannelTable table, ReplacedList replaced,
                                            const QString& title) {
-    context_.replaceList(ListTable::Main, table, replaced);
+    context_.replaceList(ListTable::Main, std::move(table), replaced);
     state().showingUpdate = false;
     CRowListView* view = context_.view();
     view->ShowList(state().shownList, true);
@@ -281,7 +296,7 @@ void DocumentCommands::openUpdateFile(const QString& path) {
     } else {
         readChannelText(bytes, *read);
     }
-    context_.replaceList(ListTable::Update, *read, ReplacedList::Unmodified);
+    context_.replaceList(ListTable::Update, std::move(*read), ReplacedList::Unmodified);
     if (!state().showingUpdate)
         rememberTopLine(MainFirstLine);
     state().settings.updFolder = folderOf(path);

@@ -6,12 +6,14 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <memory>
 
 namespace kanalo {
 
 enum class ReplacedList;
 
 class EditorContext;
+class ListReadAhead;
 struct EditorState;
 
 // The commands that move the channel data between files and the screen: Open, Save, Save As,
@@ -22,7 +24,10 @@ class DocumentCommands : public QObject {
 
 public:
     explicit DocumentCommands(EditorContext& context);
+    ~DocumentCommands() override;
 
+    // Starts reading the file a coming loadFile() will load (the list shown at start-up).
+    void readAhead(const QString& path);
     bool loadFile(const QString& path);
     bool saveFile(const QString& path);
 
@@ -50,8 +55,7 @@ public:
     bool beforeReplacingMainList();
     // Makes a list that has no file (an import, the Box's list, a backup) the main list and
     // shows it from the top, titled `title` (none: untitled). Save then asks for a name.
-    void showListWithoutFile(const ChannelTable& table, ReplacedList replaced,
-                             const QString& title = {});
+    void showListWithoutFile(ChannelTable table, ReplacedList replaced, const QString& title = {});
     // Asked before a modified main list is replaced or the program ends. False: stop.
     bool askToSave();
     // Asked before leaving a list whose numbers are out of order. False: stop.
@@ -76,6 +80,7 @@ private:
 
     EditorContext& context_;
     std::array<int, 4> savedFirstLines_{};
+    std::unique_ptr<ListReadAhead> readAhead_;
 };
 
 } // namespace kanalo

@@ -55,9 +55,9 @@ public:
     // command states follow. An edit may also set the view's number column (sorts, renumbering).
     virtual void editList(EditKind kind, ListTable table, const ListEdit& edit) = 0;
     // A list replaced as a whole (a file, an import, the Box, an Update-List): the table takes
-    // the contents and starts a fresh history. The caller shows it.
-    virtual void replaceList(ListTable table, const ChannelTable& contents,
-                             ReplacedList replaced) = 0;
+    // the contents (moved in where the caller is done with them) and starts a fresh history.
+    // The caller shows it.
+    virtual void replaceList(ListTable table, ChannelTable contents, ReplacedList replaced) = 0;
 
 protected:
     ~EditorContext() = default;

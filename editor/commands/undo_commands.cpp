@@ -38,12 +38,8 @@ UndoCommands::UndoCommands(EditorContext& context) : QObject(context.widget()), 
     connect(undoAction, &QAction::triggered, this, &UndoCommands::undo);
     connect(redoAction, &QAction::triggered, this, &UndoCommands::redo);
     context_.onCommandStatesUpdated(this, [this] { updateActions(); });
-    // Tables the state brought along count as loaded.
-    for (Tracked* tracked : {&main_, &update_})
-        if (const ChannelTable* loaded = tableOf(*tracked))
-            tracked->baseline = std::make_unique<ChannelTable>(*loaded);
-    if (const ChannelTable* loaded = state().mainTable())
-        saved_ = std::make_unique<ChannelTable>(*loaded);
+    // A main table the state brought along counts as loaded.
+    savedIsMainTable_ = state().mainTable() != nullptr;
 }
 
 UndoCommands::~UndoCommands() = default;
@@ -54,6 +50,10 @@ EditorState& UndoCommands::state() const {
 
 const ChannelTable* UndoCommands::tableOf(const Tracked& tracked) const {
     return &tracked == &main_ ? state().mainTable() : state().updateTable();
+}
+
+UndoCommands::Tracked& UndoCommands::trackedOf(const ChannelTable& table) {
+    return &table == state().mainTable() ? main_ : update_;
 }
 
 UndoCommands::Tracked& UndoCommands::shownTracked() {
@@ -72,8 +72,27 @@ void UndoCommands::edit(EditKind kind, ListTable table, const ListEdit& change) 
     if (!state().listLoaded())
         return;
     const Capture before{state().shownTable(), state().shownList, currentView(true)};
-    change(writableTable(state(), table));
-    record(kind, before);
+    ChannelTable& target = writableTable(state(), table);
+    Tracked& tracked = trackedOf(target);
+    if (&tracked == &main_)
+        keepSavedState();
+    if (tracked.before)
+        *tracked.before = target;
+    else
+        tracked.before = std::make_unique<ChannelTable>(target);
+    change(target);
+    record(kind, before, tracked);
+}
+
+void UndoCommands::keepSavedState() {
+    const ChannelTable* table = state().mainTable();
+    if (!savedIsMainTable_ || !table)
+        return;
+    if (saved_)
+        *saved_ = *table;
+    else
+        saved_ = std::make_unique<ChannelTable>(*table);
+    savedIsMainTable_ = false;
 }
 
 void UndoCommands::showChangedRows(const ListStep& step) {
@@ -87,57 +106,50 @@ void UndoCommands::showChangedRows(const ListStep& step) {
         view->RefreshRows(slot);
 }
 
-void UndoCommands::record(EditKind kind, const Capture& before) {
+void UndoCommands::record(EditKind kind, const Capture& before, Tracked& tracked) {
     // A new number column is shown whole, whatever else changed.
     if (changesNumbers(kind))
         context_.view()->ShowList(state().shownList, false);
-    for (Tracked* tracked : {&main_, &update_}) {
-        const ChannelTable* table = tableOf(*tracked);
-        if (!table || !tracked->baseline)
+    // An edit changes one table: the other has nothing to record.
+    const ChannelTable* table = tableOf(tracked);
+    for (const ListKind list : {ListKind::Tv, ListKind::Radio}) {
+        const bool onScreen = table == state().shownTable() && list == state().shownList;
+        // Most edits touch one half: the other is passed over at the cost of a
+        // comparison, without a snapshot.
+        const ConstChannelList old = std::as_const(*tracked.before).list(list);
+        const ConstChannelList now = table->list(list);
+        if (std::equal(old.begin(), old.end(), now.begin(), now.end()) &&
+            !(onScreen && changesNumbers(kind)))
             continue;
-        bool changed = false;
-        for (const ListKind list : {ListKind::Tv, ListKind::Radio}) {
-            const bool onScreen = table == state().shownTable() && list == state().shownList;
-            // Most edits touch one half of one table: the others are passed over at the cost
-            // of a comparison, without a snapshot.
-            const ConstChannelList old = std::as_const(*tracked->baseline).list(list);
-            const ConstChannelList now = table->list(list);
-            if (std::equal(old.begin(), old.end(), now.begin(), now.end()) &&
-                !(onScreen && changesNumbers(kind)))
-                continue;
-            ListStep step(kind, list, ListSnapshot(old), now);
-            if (onScreen) {
-                if (!changesNumbers(kind))
-                    showChangedRows(step);
-                const bool caught = before.table == table && before.list == list;
-                step.viewBefore = caught ? before.view : ViewState{touchedRows(step), {}};
-                step.viewAfter = currentView(changesNumbers(kind));
-                if (!changesNumbers(kind))
-                    step.viewBefore.numbers.reset();
-                else if (!step.viewBefore.numbers)
-                    step.viewBefore.numbers = step.viewAfter.numbers;
-            } else {
-                step.viewBefore.selection = step.viewAfter.selection = touchedRows(step);
-            }
-            if (step.changesNothing())
-                continue;
-            tracked->history.push(std::move(step));
-            changed = true;
+        ListStep step(kind, list, ListSnapshot(old), now);
+        if (onScreen) {
+            if (!changesNumbers(kind))
+                showChangedRows(step);
+            const bool caught = before.table == table && before.list == list;
+            step.viewBefore = caught ? before.view : ViewState{touchedRows(step), {}};
+            step.viewAfter = currentView(changesNumbers(kind));
+            if (!changesNumbers(kind))
+                step.viewBefore.numbers.reset();
+            else if (!step.viewBefore.numbers)
+                step.viewBefore.numbers = step.viewAfter.numbers;
+        } else {
+            step.viewBefore.selection = step.viewAfter.selection = touchedRows(step);
         }
-        if (changed)
-            *tracked->baseline = *table;
+        if (step.changesNothing())
+            continue;
+        tracked.history.push(std::move(step));
     }
     // Also when nothing changed: a sort that left every row in place marks nothing modified.
     followClean();
 }
 
-void UndoCommands::replace(ListTable which, const ChannelTable& contents, ReplacedList replaced) {
-    writableTable(state(), which) = contents;
+void UndoCommands::replace(ListTable which, ChannelTable contents, ReplacedList replaced) {
+    replaceTable(state(), which, std::move(contents));
     Tracked& tracked = which == ListTable::Update ? update_ : main_;
     tracked.history.clear(replaced == ReplacedList::Unmodified);
-    tracked.baseline = std::make_unique<ChannelTable>(contents);
     if (&tracked == &main_) {
         saved_.reset(); // an imported list has no file yet
+        savedIsMainTable_ = false;
         context_.setModified(replaced == ReplacedList::Modified);
     } else
         context_.updateCommandStates();
@@ -145,8 +157,7 @@ void UndoCommands::replace(ListTable which, const ChannelTable& contents, Replac
 
 void UndoCommands::markMainSaved() {
     main_.history.setClean();
-    if (const ChannelTable* table = state().mainTable())
-        saved_ = std::make_unique<ChannelTable>(*table);
+    savedIsMainTable_ = state().mainTable() != nullptr;
 }
 
 void UndoCommands::undo() {
@@ -174,8 +185,9 @@ void UndoCommands::apply(Direction direction) {
     if (next->list() != state().shownList && !unseen)
         context_.documents().showHalf(next->list());
     WaitCursor wait;
+    if (&tracked == &main_)
+        keepSavedState();
     const ListStep* step = redo ? tracked.history.redo(table) : tracked.history.undo(table);
-    *tracked.baseline = table;
     QString message = redo ? text("Redone: %1") : text("Undone: %1");
     message = message.arg(stepName(step->kind()));
     if (unseen) {
@@ -215,8 +227,8 @@ void UndoCommands::finishApply(bool mainList, const QString& message) {
 void UndoCommands::followClean() {
     // A list that holds what its file holds is unmodified, and Save is disabled: back at the
     // saved state by undo, and also after edits that cancel out (a swap and the same swap).
-    const bool differs =
-        !main_.history.isClean() && !(saved_ && holdSameChannels(*saved_, *state().mainTable()));
+    const bool differs = !main_.history.isClean() && !savedIsMainTable_ &&
+                         !(saved_ && holdSameChannels(*saved_, *state().mainTable()));
     context_.setModified(differs);
 }
 

@@ -10,8 +10,8 @@
 namespace kanalo {
 
 // The one door through which lists change, and Edit › Undo and Redo. A command hands its
-// change to edit(); the change is found by comparing the tables with their copies as of the last
-// step, so a command needs no code of its own to become undoable. The main list and the
+// change to edit(); the change is found by comparing the table with its copy from before the
+// change, so a command needs no code of its own to become undoable. The main list and the
 // Update-List keep their own steps; Undo acts on the list on screen.
 class UndoCommands : public QObject, private TableWriter {
     Q_OBJECT
@@ -21,7 +21,7 @@ public:
     ~UndoCommands() override;
 
     void edit(EditKind kind, ListTable table, const ListEdit& edit);
-    void replace(ListTable table, const ChannelTable& contents, ReplacedList replaced);
+    void replace(ListTable table, ChannelTable contents, ReplacedList replaced);
     // The main list was saved, or its changes were given up: this state counts as unmodified.
     void markMainSaved();
 
@@ -37,7 +37,8 @@ public:
 private:
     struct Tracked {
         ListHistory history;
-        std::unique_ptr<ChannelTable> baseline; // the table as of the last step
+        // The table before the edit in progress; kept between edits to spare its allocation.
+        std::unique_ptr<ChannelTable> before;
     };
     struct Capture {
         const ChannelTable* table = nullptr;
@@ -47,11 +48,14 @@ private:
 
     EditorState& state() const;
     const ChannelTable* tableOf(const Tracked& tracked) const;
+    Tracked& trackedOf(const ChannelTable& table);
     Tracked& shownTracked();
     ViewState currentView(bool withNumbers) const;
-    // Records what changed since the last step, one step per changed half, and shows the
-    // changed rows of the half on screen.
-    void record(EditKind kind, const Capture& before);
+    // Records what the edit changed, one step per changed half, and shows the changed rows of
+    // the half on screen.
+    void record(EditKind kind, const Capture& before, Tracked& tracked);
+    // Copies the saved state out of the main table before the table first changes.
+    void keepSavedState();
     void showChangedRows(const ListStep& step);
     enum class Direction { Undo, Redo };
     // Undo or redo on the list on screen.
@@ -63,7 +67,11 @@ private:
     EditorContext& context_;
     Tracked main_;
     Tracked update_;
-    std::unique_ptr<ChannelTable> saved_; // the main list as last read or saved; none imported
+    // The main list as last read or saved; none imported. Until the main table first changes
+    // after that, the table itself is the saved state and nothing is copied (a list shows
+    // sooner at start-up).
+    std::unique_ptr<ChannelTable> saved_;
+    bool savedIsMainTable_ = false;
 };
 
 } // namespace kanalo

@@ -58,6 +58,9 @@ CMainFrame::CMainFrame(EditorState state, QSettings& store, QString commandLineF
 
     view_ = new CRowListView(state_, this);
     documents_ = new DocumentCommands(*this);
+    // Read while the rest of the window is built; shown when the window first shows.
+    if (const QString list = startUpList(); !list.isEmpty())
+        documents_->readAhead(list);
     view_->LoadColumnWidths(state_.settings.columnWidths);
     view_->InsertColumns(true);
     setCentralWidget(view_);
@@ -244,8 +247,8 @@ void CMainFrame::editList(EditKind kind, ListTable table, const ListEdit& edit) 
     undo_->edit(kind, table, edit);
 }
 
-void CMainFrame::replaceList(ListTable table, const ChannelTable& contents, ReplacedList replaced) {
-    undo_->replace(table, contents, replaced);
+void CMainFrame::replaceList(ListTable table, ChannelTable contents, ReplacedList replaced) {
+    undo_->replace(table, std::move(contents), replaced);
 }
 
 void CMainFrame::setModified(bool modified) {
@@ -366,11 +369,20 @@ void CMainFrame::showEvent(QShowEvent* event) {
         return;
     activated_ = true;
     state_.currentPath.clear();
-    const QString autoLoad = state_.settings.autoLoad;
+    const QString list = startUpList();
+    if (list.isEmpty() || !loadFile(list))
+        return;
+    // The list's scroll bar would otherwise show through a queued layout after the first
+    // frame, and the window would be drawn twice: it is settled before the first frame.
+    view_->doItemsLayout();
+    QCoreApplication::sendPostedEvents(view_, QEvent::MetaCall);
+}
+
+QString CMainFrame::startUpList() const {
     if (!commandLineFile_.isEmpty())
-        loadFile(commandLineFile_);
-    else if (!autoLoad.isEmpty() && QFileInfo::exists(autoLoad))
-        loadFile(autoLoad);
+        return commandLineFile_;
+    const QString& autoLoad = state_.settings.autoLoad;
+    return !autoLoad.isEmpty() && QFileInfo::exists(autoLoad) ? autoLoad : QString();
 }
 
 void CMainFrame::writeSettings() {

@@ -46,7 +46,7 @@ public:
     void showStatus(const QString& text) override;
     void clearStatus() override;
     void editList(EditKind kind, ListTable table, const ListEdit& edit) override;
-    void replaceList(ListTable table, const ChannelTable& contents, ReplacedList replaced) override;
+    void replaceList(ListTable table, ChannelTable contents, ReplacedList replaced) override;
 
     QMenu* mainContextMenu() const { return mainContextMenu_; }
     QLabel* firstStatusPane() const { return firstPane_; }
@@ -72,6 +72,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The command line's file, else the AutoLoad file when it exists; empty for none.
+    QString startUpList() const;
     void createBars();
     void restorePlacement();
     void connectCommands();

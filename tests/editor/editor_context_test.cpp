@@ -52,9 +52,8 @@ public:
     void editList(EditKind, ListTable table, const ListEdit& edit) override {
         edit(writableTable(state_, table));
     }
-    void replaceList(ListTable table, const ChannelTable& contents,
-                     ReplacedList replaced) override {
-        writableTable(state_, table) = contents;
+    void replaceList(ListTable table, ChannelTable contents, ReplacedList replaced) override {
+        writableTable(state_, table) = std::move(contents);
         log << QStringLiteral("replaced %1 %2")
                    .arg(table == ListTable::Update)
                    .arg(replaced == ReplacedList::Unmodified);

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -382,6 +383,29 @@ private Q_SLOTS:
         Fixture autoload(QStringLiteral("[Directories]\nAutoLoad=%1\n").arg(kSample));
         autoload.frame->show();
         QVERIFY(autoload.frame->state().listLoaded());
+        // The list's scroll bar is there before the first frame is drawn.
+        QVERIFY(autoload.frame->view()->verticalScrollBar()->isVisible());
+
+        // The window starts reading its list while it is built: a list another program
+        // rewrites before the window shows is shown as it is now.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("start.dat"));
+        const auto writeList = [&](const QByteArray& bytes) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(bytes);
+        };
+        const QByteArray sample = test::sampleListBytes();
+        writeList(sample);
+        Fixture rewritten(QStringLiteral("[Directories]\nAutoLoad=%1\n").arg(path));
+        QTest::qWait(50);                                   // the first reading is done by now
+        writeList(sample.left(sample.indexOf("\r\n") + 2)); // one channel left
+        rewritten.frame->show();
+        const ChannelTable* shown = rewritten.frame->state().mainTable();
+        QVERIFY(shown);
+        QCOMPARE(shown->list(ListKind::Tv).occupiedCount() +
+                     shown->list(ListKind::Radio).occupiedCount(),
+                 std::size_t(1));
     }
 
     void helpFollowsTheLanguage() {

@@ -1,0 +1,28 @@
+#include "editor/commands/list_read_ahead.h"
+
+namespace kanalo {
+
+ListReadAhead::ListReadAhead(std::filesystem::path path) : path_(std::move(path)) {
+    result_ = std::async(std::launch::async, [path = path_] {
+        Result read;
+        read.status = loadChannelFile(path, read.table, &read.stamp);
+        return read;
+    });
+}
+
+ListReadAhead::~ListReadAhead() {
+    if (result_.valid())
+        result_.wait();
+}
+
+std::optional<ListReadAhead::Result> ListReadAhead::take(const std::filesystem::path& path) {
+    if (!result_.valid() || path != path_)
+        return std::nullopt;
+    Result read = result_.get();
+    // Another program may have written the file since: then it is read again.
+    if (read.status != LoadStatus::Ok || changedSince(path, read.stamp))
+        return std::nullopt;
+    return read;
+}
+
+} // namespace kanalo
