@@ -19,8 +19,11 @@ std::optional<ListReadAhead::Result> ListReadAhead::take(const std::filesystem::
     if (!result_.valid() || path != path_)
         return std::nullopt;
     Result read = result_.get();
-    // Another program may have written the file since: then it is read again.
-    if (read.status != LoadStatus::Ok || changedSince(path, read.stamp))
+    // Another program may have written or removed the file since: then it is read again (and
+    // a file that is gone reports so).
+    std::error_code error;
+    if (read.status != LoadStatus::Ok || !std::filesystem::exists(path, error) ||
+        changedSince(path, read.stamp))
         return std::nullopt;
     return read;
 }
