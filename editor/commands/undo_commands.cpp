@@ -76,10 +76,13 @@ void UndoCommands::edit(EditKind kind, ListTable table, const ListEdit& change) 
     Tracked& tracked = trackedOf(target);
     if (&tracked == &main_)
         keepSavedState();
-    if (tracked.before)
-        *tracked.before = target;
-    else
-        tracked.before = std::make_unique<ChannelTable>(target);
+    if (!tracked.beforeIsCurrent) {
+        if (tracked.before)
+            *tracked.before = target;
+        else
+            tracked.before = std::make_unique<ChannelTable>(target);
+        tracked.beforeIsCurrent = true;
+    }
     change(target);
     record(kind, before, tracked);
 }
@@ -135,6 +138,8 @@ void UndoCommands::record(EditKind kind, const Capture& before, Tracked& tracked
         } else {
             step.viewBefore.selection = step.viewAfter.selection = touchedRows(step);
         }
+        // The copy follows the table: the next edit compares with this state.
+        std::copy(now.begin(), now.end(), tracked.before->list(list).begin());
         if (step.changesNothing())
             continue;
         tracked.history.push(std::move(step));
@@ -147,6 +152,7 @@ void UndoCommands::replace(ListTable which, ChannelTable contents, ReplacedList 
     replaceTable(state(), which, std::move(contents));
     Tracked& tracked = which == ListTable::Update ? update_ : main_;
     tracked.history.clear(replaced == ReplacedList::Unmodified);
+    tracked.beforeIsCurrent = false;
     if (&tracked == &main_) {
         saved_.reset(); // an imported list has no file yet
         savedIsMainTable_ = false;
@@ -188,6 +194,7 @@ void UndoCommands::apply(Direction direction) {
     if (&tracked == &main_)
         keepSavedState();
     const ListStep* step = redo ? tracked.history.redo(table) : tracked.history.undo(table);
+    tracked.beforeIsCurrent = false; // copied again at the next edit
     QString message = redo ? text("Redone: %1") : text("Undone: %1");
     message = message.arg(stepName(step->kind()));
     if (unseen) {

@@ -37,8 +37,10 @@ public:
 private:
     struct Tracked {
         ListHistory history;
-        // The table before the edit in progress; kept between edits to spare its allocation.
+        // A copy of the table as of the last step, kept up to date half by half as steps are
+        // recorded. It is made at the first edit after a load or an undo, not before.
         std::unique_ptr<ChannelTable> before;
+        bool beforeIsCurrent = false;
     };
     struct Capture {
         const ChannelTable* table = nullptr;
