@@ -25,6 +25,10 @@ protected:
     static ChannelTable& writableTable(EditorState& state, ListTable which);
     // The table becomes the contents, whose slots it takes over.
     static void replaceTable(EditorState& state, ListTable which, ChannelTable&& contents);
+
+private:
+    // Where the table lives; Shown is the Update-List while it is on screen.
+    static std::unique_ptr<ChannelTable>& ownedTable(EditorState& state, ListTable which);
 };
 
 // Everything the main window owns for the whole run; the view and the commands read it. The
@@ -68,10 +72,14 @@ private:
     std::unique_ptr<ChannelTable> update_;
 };
 
-inline ChannelTable& TableWriter::writableTable(EditorState& state, ListTable which) {
+inline std::unique_ptr<ChannelTable>& TableWriter::ownedTable(EditorState& state, ListTable which) {
     if (which == ListTable::Shown)
         which = state.showingUpdate && state.update_ ? ListTable::Update : ListTable::Main;
-    std::unique_ptr<ChannelTable>& table = which == ListTable::Main ? state.main_ : state.update_;
+    return which == ListTable::Main ? state.main_ : state.update_;
+}
+
+inline ChannelTable& TableWriter::writableTable(EditorState& state, ListTable which) {
+    std::unique_ptr<ChannelTable>& table = ownedTable(state, which);
     if (!table)
         table = std::make_unique<ChannelTable>();
     return *table;
@@ -79,9 +87,7 @@ inline ChannelTable& TableWriter::writableTable(EditorState& state, ListTable wh
 
 inline void TableWriter::replaceTable(EditorState& state, ListTable which,
                                       ChannelTable&& contents) {
-    if (which == ListTable::Shown)
-        which = state.showingUpdate && state.update_ ? ListTable::Update : ListTable::Main;
-    std::unique_ptr<ChannelTable>& table = which == ListTable::Main ? state.main_ : state.update_;
+    std::unique_ptr<ChannelTable>& table = ownedTable(state, which);
     if (table)
         *table = std::move(contents);
     else
