@@ -80,10 +80,8 @@ bool DocumentCommands::loadFile(const QString& path) {
         read = readAhead_->take(file);
         readAhead_.reset();
     }
-    if (!read) {
-        read.emplace();
-        read->status = loadChannelFile(file, read->table, &read->stamp);
-    }
+    if (!read)
+        read = ListReadAhead::read(file);
     if (read->status != LoadStatus::Ok) {
         context_.clearStatus();
         context_.prompter().error(context_.widget(), text(statusMessage(read->status)));

@@ -2,12 +2,14 @@
 
 namespace kanalo {
 
+ListReadAhead::Result ListReadAhead::read(const std::filesystem::path& path) {
+    Result read;
+    read.status = loadChannelFile(path, read.table, &read.stamp);
+    return read;
+}
+
 ListReadAhead::ListReadAhead(std::filesystem::path path) : path_(std::move(path)) {
-    result_ = std::async(std::launch::async, [path = path_] {
-        Result read;
-        read.status = loadChannelFile(path, read.table, &read.stamp);
-        return read;
-    });
+    result_ = std::async(std::launch::async, [path = path_] { return read(path); });
 }
 
 ListReadAhead::~ListReadAhead() {

@@ -21,6 +21,9 @@ public:
         FileStamp stamp;
     };
 
+    // Reads the file now, on the calling thread.
+    static Result read(const std::filesystem::path& path);
+
     explicit ListReadAhead(std::filesystem::path path);
     // Waits for the worker when its result was not taken.
     ~ListReadAhead();
