@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
 
 namespace kanalo {
@@ -129,11 +130,31 @@ QRect CListViewEx::rowRect(int row) const {
 }
 
 void CListViewEx::paintEvent(QPaintEvent* event) {
-    {
-        QPainter painter(viewport());
-        painter.fillRect(event->rect(), backgroundColour());
+    // The rows are drawn here rather than by the tree view, which asks the window system where
+    // the mouse is on every paint (for branch decorations a flat list does not have): a round
+    // trip to the X server in the middle of each frame.
+    executeDelayedItemsLayout();
+    QPainter painter(viewport());
+    painter.fillRect(event->rect(), backgroundColour());
+    if (model_->rowCount() == 0 || header()->count() == 0)
+        return;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int left = rowLeft();
+    int drawnUpTo = -1; // rows of an earlier rectangle of the region are not drawn again
+    for (const QRect& area : event->region()) {
+        const QModelIndex top = indexAt(QPoint(left, area.top()));
+        if (!top.isValid())
+            continue;
+        for (int row = std::max(top.row(), drawnUpTo + 1); row < model_->rowCount(); ++row) {
+            const QRect cell = visualRect(top.siblingAtRow(row));
+            if (cell.top() > area.bottom())
+                break;
+            option.rect = QRect(0, cell.top(), viewport()->width(), cell.height());
+            drawRow(&painter, option, model_->index(row, 0));
+            drawnUpTo = row;
+        }
     }
-    QTreeView::paintEvent(event);
 }
 
 bool CListViewEx::rowHighlighted(const QModelIndex& index) const {
@@ -153,12 +174,22 @@ const CListViewEx::LaidOutText& CListViewEx::laidOut(const QString& text, const 
     }
     auto found = layouts_.find(text);
     if (found == layouts_.end()) {
-        LaidOutText entry{QStaticText(text), QFontMetrics(font).horizontalAdvance(text)};
-        entry.text.setTextFormat(Qt::PlainText);
-        entry.text.prepare(QTransform(), font);
-        found = layouts_.insert(text, entry);
+        // One shaping gives both the glyphs and the advance (as the font's metrics measure it).
+        QTextLayout layout(text, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        found = layouts_.insert(text, {layout.glyphRuns(), qRound(line.horizontalAdvance())});
     }
     return *found;
+}
+
+void CListViewEx::drawGlyphs(QPainter& painter, QPointF topLeft, const LaidOutText& text) {
+    for (const QGlyphRun& run : text.glyphs)
+        painter.drawGlyphRun(topLeft, run);
 }
 
 CListViewEx::FittedText CListViewEx::fitted(const QString& text, const QFont& font, int width,
@@ -219,14 +250,14 @@ void CListViewEx::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
         // Placed as drawText places a vertically centred line.
         const QPointF at(x, row.top() + (row.height() - metrics.height()) / 2.0);
         if (!cut) {
-            painter->drawStaticText(at, shown.text);
+            drawGlyphs(*painter, at, shown);
             continue;
         }
         // A cell too narrow even for one character and the dots must not spill into its
         // neighbours.
         painter->save();
         painter->setClipRect(cell, Qt::IntersectClip);
-        painter->drawStaticText(at, shown.text);
+        drawGlyphs(*painter, at, shown);
         painter->restore();
     }
 

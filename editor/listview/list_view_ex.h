@@ -4,8 +4,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGlyphRun>
 #include <QHash>
-#include <QStaticText>
+#include <QList>
 #include <QTreeView>
 
 namespace kanalo {
@@ -64,13 +65,15 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
-    // A cell text laid out once, with its advance: shaping is most of a row's paint, and a list
-    // shows the same few thousand texts again and again.
+    // A cell text shaped once, its glyphs placed from the text's top left, with its advance:
+    // shaping is most of a row's paint, and a list shows the same few thousand texts again and
+    // again.
     struct LaidOutText {
-        QStaticText text;
+        QList<QGlyphRun> glyphs;
         int advance = 0;
     };
     const LaidOutText& laidOut(const QString& text, const QFont& font) const;
+    static void drawGlyphs(QPainter& painter, QPointF topLeft, const LaidOutText& text);
     // The text as a cell of that width shows it, cut short with "..." when it does not fit.
     struct FittedText {
         const LaidOutText& shown;
