@@ -1,5 +1,6 @@
 // Kanalo: the channel list editor.
 #include "core/version.h"
+#include "editor/base/deferred_icon_style.h"
 #include "editor/base/editor_settings.h"
 #include "editor/base/first_paint_probe.h"
 #include "editor/base/prompter.h"
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
+    QApplication::setStyle(new DeferredIconStyle);
     nameTheProgram();
     // Ties the windows to the installed desktop entry (icon and name on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kanalo.Kanalo"));

@@ -1,6 +1,7 @@
 // The list at 200 % on a 2560 x 1440 screen (set by CTest): Qt lays it out as 1280 x 720, yet it
 // is a large screen, and no default width cuts the widest text of its column. The icons are as
-// sharp as their SVG at 200 % and beyond.
+// sharp as their SVG at 200 % and beyond; the style's overflow icons are fetched when drawn.
+#include "editor/base/deferred_icon_style.h"
 #include "editor/base/start_up.h"
 #include "editor/listview/row_list_view.h"
 #include "editor/mainwindow/main_frame.h"
@@ -8,6 +9,7 @@
 
 #include <QPainter>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QToolBar>
@@ -69,6 +71,43 @@ private Q_SLOTS:
         QVERIFY(icon.pixmap(toolBarIcon, 2.0, QIcon::Disabled).toImage() !=
                 icon.pixmap(toolBarIcon, 2.0, QIcon::Normal).toImage());
         QCOMPARE(editor.frame->windowIcon().availableSizes().size(), 4);
+    }
+
+    // Building and showing the window fetches neither overflow icon; drawn, one is the style's
+    // own, fetched once.
+    void overflowIconsAreFetchedWhenFirstDrawn() {
+        struct CountingStyle : QProxyStyle {
+            mutable int fetched = 0;
+            CountingStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+            QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                               const QWidget* widget) const override {
+                if (icon == SP_ToolBarHorizontalExtensionButton ||
+                    icon == SP_ToolBarVerticalExtensionButton)
+                    ++fetched;
+                return QProxyStyle::standardIcon(icon, option, widget);
+            }
+        };
+        auto* counting = new CountingStyle;
+        QApplication::setStyle(new DeferredIconStyle(counting));
+        {
+            test::EditorWindow editor;
+            editor.open();
+            editor.show();
+            QVERIFY(QTest::qWaitForWindowExposed(editor.frame.get()));
+        }
+        const QIcon chevron =
+            QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        QCOMPARE(counting->fetched, 0);
+        const QImage drawn = chevron.pixmap(QSize(16, 16), 2.0).toImage();
+        QCOMPARE(counting->fetched, 1);
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        QCOMPARE(drawn, fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                            .pixmap(QSize(16, 16), 2.0)
+                            .toImage());
+        QVERIFY(!drawn.isNull());
+        chevron.pixmap(QSize(32, 32));
+        QCOMPARE(counting->fetched, 1);
+        QApplication::setStyle(QStringLiteral("Fusion"));
     }
 };
 
