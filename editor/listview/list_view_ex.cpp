@@ -18,7 +18,6 @@ namespace {
 constexpr int kFirstInset = 2;
 constexpr int kCellInset = CListViewEx::kCellAllowance / 2;
 
-constexpr int kTextFlags = Qt::TextSingleLine | Qt::AlignVCenter | Qt::TextDontClip;
 // More different texts than a list shows at once; the layouts start afresh beyond.
 constexpr qsizetype kMaxLayouts = 20000;
 
@@ -138,19 +137,28 @@ void CListViewEx::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), backgroundColour());
     if (model_->rowCount() == 0 || header()->count() == 0)
         return;
+    // Rows are found by their height alone (all rows are as high): a hit test would need a
+    // column under the point, and columns may all be hidden or narrowed to nothing.
+    const QHeaderView* head = header();
+    int shownColumn = 0;
+    while (shownColumn < head->count() && head->isSectionHidden(shownColumn))
+        ++shownColumn;
+    if (shownColumn == head->count())
+        return;
+    const QRect first = visualRect(model_->index(0, shownColumn));
+    const int height = first.height();
+    if (height <= 0)
+        return;
     QStyleOptionViewItem option;
     initViewItemOption(&option);
-    const int left = rowLeft();
     int drawnUpTo = -1; // rows of an earlier rectangle of the region are not drawn again
     for (const QRect& area : event->region()) {
-        const QModelIndex top = indexAt(QPoint(left, area.top()));
-        if (!top.isValid())
-            continue;
-        for (int row = std::max(top.row(), drawnUpTo + 1); row < model_->rowCount(); ++row) {
-            const QRect cell = visualRect(top.siblingAtRow(row));
-            if (cell.top() > area.bottom())
+        const int top = std::max(0, (area.top() - first.top()) / height);
+        for (int row = std::max(top, drawnUpTo + 1); row < model_->rowCount(); ++row) {
+            const int y = first.top() + row * height;
+            if (y > area.bottom())
                 break;
-            option.rect = QRect(0, cell.top(), viewport()->width(), cell.height());
+            option.rect = QRect(0, y, viewport()->width(), height);
             drawRow(&painter, option, model_->index(row, 0));
             drawnUpTo = row;
         }
@@ -176,6 +184,7 @@ const CListViewEx::LaidOutText& CListViewEx::laidOut(const QString& text, const 
     if (found == layouts_.end()) {
         // One shaping gives both the glyphs and the advance (as the font's metrics measure it).
         QTextLayout layout(text, font);
+        layout.setCacheEnabled(true); // else the glyphs are shaped again for the glyph runs
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
         layout.setTextOption(option);
@@ -201,7 +210,9 @@ CListViewEx::FittedText CListViewEx::fitted(const QString& text, const QFont& fo
     auto found = shortened_.find(key);
     if (found == shortened_.end())
         found = shortened_.insert(key, shortenText(QFontMetrics(font), text, width, allowance));
-    return {laidOut(*found, font), true};
+    // A copy: laying it out may empty the caches, the shortened texts with them.
+    const QString shortened = *found;
+    return {laidOut(shortened, font), true};
 }
 
 void CListViewEx::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
