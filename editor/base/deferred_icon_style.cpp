@@ -1,10 +1,13 @@
 #include "editor/base/deferred_icon_style.h"
 
+#include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
+#include <QStyleOption>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 namespace kanalo {
 
@@ -16,7 +19,8 @@ public:
     struct Source {
         QPointer<QStyle> style;
         QStyle::StandardPixmap icon;
-        QPointer<QWidget> widget; // the button's owner, as the style was told
+        std::optional<QStyleOption> option; // as the style was told
+        QPointer<QWidget> widget;
         QIcon fetched;
         bool done = false;
     };
@@ -33,12 +37,13 @@ public:
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
         return icon().availableSizes(mode, state);
     }
+    // Sizes come in device pixels.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().pixmap(size, mode, state);
+        return icon().pixmap(size, 1.0, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override {
-        return icon().pixmap(size, scale, mode, state);
+        return icon().pixmap(size / scale, scale, mode, state);
     }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
@@ -49,10 +54,10 @@ private:
     const QIcon& icon() {
         if (!source_->done) {
             source_->done = true;
-            // A style replaced since gives no icon.
-            if (source_->style)
-                source_->fetched =
-                    source_->style->standardIcon(source_->icon, nullptr, source_->widget);
+            const QStyleOption* option = source_->option ? &*source_->option : nullptr;
+            // After the style was replaced, the one in use now draws it.
+            QStyle* style = source_->style ? source_->style.data() : QApplication::style();
+            source_->fetched = style->standardIcon(source_->icon, option, source_->widget);
         }
         return source_->fetched;
     }
@@ -73,6 +78,10 @@ QIcon DeferredIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* o
     auto source = std::make_shared<DeferredIconEngine::Source>();
     source->style = baseStyle();
     source->icon = icon;
+    if (option) {
+        source->option = *option;
+        source->option->styleObject = nullptr; // may be gone by the time the icon is drawn
+    }
     source->widget = const_cast<QWidget*>(widget);
     return QIcon(new DeferredIconEngine(std::move(source)));
 }

@@ -74,17 +74,25 @@ private Q_SLOTS:
     }
 
     // Building and showing the window fetches neither overflow icon; drawn, one is the style's
-    // own, fetched once.
+    // own at the size and scale asked for, fetched once.
     void overflowIconsAreFetchedWhenFirstDrawn() {
         struct CountingStyle : QProxyStyle {
             mutable int fetched = 0;
             CountingStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
             QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
                                const QWidget* widget) const override {
-                if (icon == SP_ToolBarHorizontalExtensionButton ||
-                    icon == SP_ToolBarVerticalExtensionButton)
-                    ++fetched;
-                return QProxyStyle::standardIcon(icon, option, widget);
+                if (icon != SP_ToolBarHorizontalExtensionButton &&
+                    icon != SP_ToolBarVerticalExtensionButton)
+                    return QProxyStyle::standardIcon(icon, option, widget);
+                ++fetched;
+                QIcon sized; // one colour for each size
+                for (const auto& [side, colour] :
+                     {std::pair{16, Qt::red}, {32, Qt::green}, {64, Qt::blue}}) {
+                    QPixmap pixmap(side, side);
+                    pixmap.fill(colour);
+                    sized.addPixmap(pixmap);
+                }
+                return sized;
             }
         };
         auto* counting = new CountingStyle;
@@ -98,14 +106,11 @@ private Q_SLOTS:
         const QIcon chevron =
             QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
         QCOMPARE(counting->fetched, 0);
-        const QImage drawn = chevron.pixmap(QSize(16, 16), 2.0).toImage();
-        QCOMPARE(counting->fetched, 1);
-        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-        QCOMPARE(drawn, fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
-                            .pixmap(QSize(16, 16), 2.0)
-                            .toImage());
-        QVERIFY(!drawn.isNull());
-        chevron.pixmap(QSize(32, 32));
+        for (const auto& [scale, colour] : {std::pair{1.0, Qt::red}, {2.0, Qt::green}}) {
+            const QPixmap drawn = chevron.pixmap(QSize(16, 16), scale);
+            QCOMPARE(drawn.size(), QSize(16, 16) * scale);
+            QCOMPARE(drawn.toImage().pixelColor(0, 0), QColor(colour));
+        }
         QCOMPARE(counting->fetched, 1);
         QApplication::setStyle(QStringLiteral("Fusion"));
     }
