@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
@@ -98,6 +99,7 @@ private Q_SLOTS:
     void selectionHighlightsToRightEdge();
     void focusedViewFramesCurrentRow();
     void selectionRepaintCoversRightEdge();
+    void partialPaintsMatchTheWholePaint();
 
     void cellTextPlacement();
     void shortenedTextIsLeftAlignedAndClipped();
@@ -308,6 +310,44 @@ void ListViewExTest::storedColoursApply() {
     QCOMPARE(ink(image, view.rowRect(1), text).count, 0); // unflagged rows keep their colour
     QCOMPARE(image.pixelColor(image.width() - 1, view.rowRect(1).center().y()), textBackground);
     QCOMPARE(image.pixelColor(10, view.rowRect(2).bottom() + 10), background);
+}
+
+// Any part of the viewport painted alone gives the pixels of the whole paint there, scrolled both
+// ways; with every column narrowed to nothing the selected rows still show.
+void ListViewExTest::partialPaintsMatchTheWholePaint() {
+    Fixture fixture({50, 60, 70}, 200, {180, 200});
+    CListViewEx& view = fixture.view;
+    for (int row = 0; row < 200; ++row)
+        view.rows().rowData(row) = {0,
+                                    0,
+                                    std::uint8_t(row % 3 ? 0 : Deleted),
+                                    {QString::number(row), kBlocks, QString::number(row * 7)}};
+    for (int row = 60; row < 200; row += 5)
+        fixture.select(row);
+    view.setKeepSelectionVisible(true);
+    view.verticalScrollBar()->setValue(57);
+    view.horizontalScrollBar()->setValue(23);
+    const QImage whole = fixture.image();
+    const int rowHeight = fixture.cell(60, 0).height();
+    const QRect band(0, 2 * rowHeight - 3, whole.width(), rowHeight / 2);
+    for (const QRegion& region :
+         {QRegion(band), QRegion(band) + band.translated(0, 4 * rowHeight + 1),
+          QRegion(QRect(10, 5, 20, 3 * rowHeight)) + QRect(120, 5, 30, rowHeight),
+          QRegion(QRect(0, rowHeight, whole.width(), 1)), QRegion(whole.rect())}) {
+        QImage part(whole.size(), QImage::Format_RGB32);
+        part.fill(kMagenta);
+        view.viewport()->render(&part, region.boundingRect().topLeft(), region);
+        for (int y = 0; y < whole.height(); ++y)
+            for (int x = 0; x < whole.width(); ++x)
+                QCOMPARE(part.pixel(x, y),
+                         region.contains(QPoint(x, y)) ? whole.pixel(x, y) : kMagenta.rgb());
+    }
+    for (int column = 0; column < 3; ++column)
+        view.setColumnWidth(column, 0);
+    const QImage narrowed = fixture.image();
+    const QRect selected = fixture.cell(60, 0); // no wider than its column: empty
+    QCOMPARE(narrowed.pixelColor(narrowed.width() - 1, selected.center().y()),
+             fixture.palette(QPalette::Highlight));
 }
 
 void ListViewExTest::selectionHighlightsToRightEdge() {
