@@ -27,6 +27,14 @@ std::vector<int> touchedRows(const ListStep& step) {
     return {step.changedSlots().begin(), step.changedSlots().end()};
 }
 
+// A copy of the table in the kept one, whose storage is reused when there is one.
+void keepCopy(std::unique_ptr<ChannelTable>& kept, const ChannelTable& table) {
+    if (kept)
+        *kept = table;
+    else
+        kept = std::make_unique<ChannelTable>(table);
+}
+
 } // namespace
 
 UndoCommands::UndoCommands(EditorContext& context) : QObject(context.widget()), context_(context) {
@@ -77,10 +85,7 @@ void UndoCommands::edit(EditKind kind, ListTable table, const ListEdit& change) 
     if (&tracked == &main_)
         keepSavedState();
     if (!tracked.beforeIsCurrent) {
-        if (tracked.before)
-            *tracked.before = target;
-        else
-            tracked.before = std::make_unique<ChannelTable>(target);
+        keepCopy(tracked.before, target);
         tracked.beforeIsCurrent = true;
     }
     change(target);
@@ -91,10 +96,7 @@ void UndoCommands::keepSavedState() {
     const ChannelTable* table = state().mainTable();
     if (!savedIsMainTable_ || !table)
         return;
-    if (saved_)
-        *saved_ = *table;
-    else
-        saved_ = std::make_unique<ChannelTable>(*table);
+    keepCopy(saved_, *table);
     savedIsMainTable_ = false;
 }
 

@@ -135,11 +135,11 @@ void CListViewEx::paintEvent(QPaintEvent* event) {
     executeDelayedItemsLayout();
     QPainter painter(viewport());
     painter.fillRect(event->rect(), backgroundColour());
-    if (model_->rowCount() == 0 || header()->count() == 0)
-        return;
     // Rows are found by their height alone (all rows are as high): a hit test would need a
     // column under the point, and columns may all be hidden or narrowed to nothing.
     const QHeaderView* head = header();
+    if (model_->rowCount() == 0 || head->count() == 0)
+        return;
     int shownColumn = 0;
     while (shownColumn < head->count() && head->isSectionHidden(shownColumn))
         ++shownColumn;
